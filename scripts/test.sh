@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds both targets (warnings are
+# errors on both), then runs every test under Wine on the x86_64 build.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/build.sh" i686
+bash "$root/scripts/build.sh" x86_64
+
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/display.sh"
+ensure_display
+trap stop_display EXIT
+bash "$root/scripts/wine-prefix.sh"
+cd "${BUILD_ROOT:-$root/build}/x86_64"
+ctest --output-on-failure -j2 "$@"

@@ -1,0 +1,38 @@
+// Finds message boxes that this process shows, records what they said and presses OK, so a
+// test that runs code which reports through MessageBoxA neither hangs nor loses the report.
+#pragma once
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct SeenMessageBox {
+    std::string text;    // ANSI bytes, as the box shows them
+    std::string caption; // ANSI bytes
+    UINT icon = 0;       // MB_ICONERROR, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONQUESTION or 0
+};
+
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<SeenMessageBox> Seen() const;
+    // Waits until at least `count` boxes were seen; false when the time ran out.
+    bool WaitFor(size_t count, DWORD timeoutMs = 10000) const;
+
+private:
+    void Watch();
+    void Record(HWND box);
+
+    mutable std::mutex mutex_;
+    std::vector<SeenMessageBox> seen_;
+    std::vector<HWND> handled_;
+    HANDLE stop_;
+    std::thread thread_;
+};
