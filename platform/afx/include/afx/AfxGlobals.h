@@ -1,0 +1,18 @@
+// Process-wide services of the layer.
+#pragma once
+
+#include "afx/AfxApi.h"
+
+#include <stddef.h>
+
+// Deletes the wrappers that FromHandle made for handles without a permanent owner. The
+// message pump calls it when idle; code outside a pump may call it at a safe point.
+AFX_API void AfxDeleteTempMaps();
+// Number of temporary wrappers alive, for leak checks.
+AFX_API size_t AfxTempMapCount();
+
+// The module whose resources are searched first, and the search along the resource chain.
+AFX_API HINSTANCE AfxGetInstanceHandle();
+AFX_API HINSTANCE AfxGetResourceHandle();
+AFX_API void AfxSetResourceHandle(HINSTANCE module);
+AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);

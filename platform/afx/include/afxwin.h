@@ -1,0 +1,23 @@
+// The window, device-context and GDI classes of the layer.
+#pragma once
+
+#include <windows.h>
+
+#include "afx/AfxApi.h"
+#include "afx/CObject.h"
+#include "afx/CSize.h"
+#include "afx/CPoint.h"
+#include "afx/CRect.h"
+#include "afx/CGdiObject.h"
+#include "afx/CPen.h"
+#include "afx/CBrush.h"
+#include "afx/CFont.h"
+#include "afx/CBitmap.h"
+#include "afx/CRgn.h"
+#include "afx/CPalette.h"
+#include "afx/CDC.h"
+#include "afx/CPaintDC.h"
+#include "afx/CClientDC.h"
+#include "afx/CWindowDC.h"
+#include "afx/CWnd.h"
+#include "afx/AfxGlobals.h"

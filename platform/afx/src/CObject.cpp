@@ -1,0 +1,3 @@
+#include <afxwin.h>
+
+CObject::~CObject() = default;
