@@ -53,8 +53,8 @@ BOOL CALLBACK CollectBoxes(HWND window, LPARAM param)
 
 } // namespace
 
-MessageBoxWatcher::MessageBoxWatcher()
-    : stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Watch(); })
+MessageBoxWatcher::MessageBoxWatcher(DWORD processId)
+    : process_(processId), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Watch(); })
 {
 }
 
@@ -88,7 +88,7 @@ bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) const
 void MessageBoxWatcher::Watch()
 {
     while (WaitForSingleObject(stop_, 15) == WAIT_TIMEOUT) {
-        Search search{GetCurrentProcessId(), {}};
+        Search search{process_, {}};
         EnumWindows(CollectBoxes, reinterpret_cast<LPARAM>(&search));
         for (HWND box : search.boxes)
             Record(box);

@@ -1,5 +1,6 @@
-// Finds message boxes that this process shows, records what they said and presses OK, so a
-// test that runs code which reports through MessageBoxA neither hangs nor loses the report.
+// Finds message boxes that this process (or a given child process) shows, records what
+// they said and presses OK, so a test that runs code which reports through MessageBoxA
+// neither hangs nor loses the report.
 #pragma once
 
 #include <windows.h>
@@ -17,7 +18,7 @@ struct SeenMessageBox {
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(DWORD processId = GetCurrentProcessId());
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -33,6 +34,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<SeenMessageBox> seen_;
     std::vector<HWND> handled_;
+    DWORD process_;
     HANDLE stop_;
     std::thread thread_;
 };
