@@ -1,0 +1,40 @@
+// Controls and lookups used before InitKaloControls: the tables hold colours only.
+#include "TrellisTestSupport.h"
+
+TEST(BeforeStartup, BrushAndFontLookupsYieldNullInsteadOfReadingPastTheTables) {
+    EXPECT_TRUE(GetKaloInterfaceData()->Brushes.empty());
+    EXPECT_TRUE(GetKaloInterfaceData()->Fonts.empty());
+    EXPECT_EQ(GetKaloBrush(0), nullptr);
+    EXPECT_EQ(GetKaloBrush(ZC_CONTROLBACK), nullptr);
+    EXPECT_EQ(GetKaloBrush(RGB(0, 0, 0)), nullptr);
+    EXPECT_EQ(GetKaloFont(0), nullptr);
+    EXPECT_EQ(SetKaloBrush(0, RGB(1, 2, 3)), 0u);
+    EXPECT_EQ(GetWindowVersion(), 0);
+}
+
+TEST(BeforeStartup, AControlStartsWithTheBuiltInColoursAndNoBrushesOrFont) {
+    KaloControl control;
+    EXPECT_EQ(control.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(control.GetBackColor(), RGB(200, 200, 200));
+    EXPECT_EQ(control.GetControlBrush(), nullptr);
+    EXPECT_EQ(control.GetEditBrush(), nullptr);
+    EXPECT_EQ(control.GetControlFont(), nullptr);
+}
+
+TEST(BeforeStartup, ColourTableHoldsTheFifteenDefaultsAndIndicesTheirDefaults) {
+    const KaloInterfaceData& theme = *GetKaloInterfaceData();
+    ASSERT_EQ(theme.Colors.size(), 15u);
+    EXPECT_EQ(theme.Colors[3], RGB(100, 100, 100));
+    EXPECT_EQ(theme.Colors[14], RGB(173, 109, 109));
+    EXPECT_EQ(theme.ButtonCancelSize.cx, 60);
+    EXPECT_EQ(theme.MarginBottom, 24);
+    EXPECT_EQ(theme.ButtonSeparation, 10);
+    int count = 0;
+#define KALO_CHECK_DEFAULT(name, index) ++count;
+    KALO_COLOR_INDEX_LIST(KALO_CHECK_DEFAULT)
+#undef KALO_CHECK_DEFAULT
+    EXPECT_EQ(count, 97);
+    EXPECT_EQ(ZC_PR_TOOLBARBUTTONBORDER, 9);
+    EXPECT_EQ(ZC_F_DIALOGBUTTONBACK, 5);
+    EXPECT_EQ(ZC_VETICALLINECOLOR, 3);
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <Trellis.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Keeps the process-wide theme's metrics and colours as they were before a test.
+class ThemeSnapshot {
+public:
+    ThemeSnapshot() : m_theme(*GetKaloInterfaceData()), m_colors(m_theme.Colors) { SaveMetrics(); }
+    ~ThemeSnapshot() {
+        m_theme.Colors = m_colors;
+        m_theme.ButtonOkSize = m_ok;
+        m_theme.ButtonApplySize = m_apply;
+        m_theme.ButtonCancelSize = m_cancel;
+        int* metric = &m_theme.MarginLeft;
+        for (size_t i = 0; i < m_metrics.size(); ++i) {
+            metric[i] = m_metrics[i];
+        }
+    }
+
+private:
+    void SaveMetrics() {
+        m_ok = m_theme.ButtonOkSize;
+        m_apply = m_theme.ButtonApplySize;
+        m_cancel = m_theme.ButtonCancelSize;
+        const int* metric = &m_theme.MarginLeft;
+        m_metrics.assign(metric, metric + 9);
+    }
+    KaloInterfaceData& m_theme;
+    std::vector<COLORREF> m_colors;
+    SIZE m_ok{}, m_apply{}, m_cancel{};
+    std::vector<int> m_metrics;
+};
+
+// A 32-bit top-down DIB selected into a memory context, for pixel assertions.
+class PixelCanvas {
+public:
+    PixelCanvas(int width, int height) : m_width(width) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bits = static_cast<DWORD*>(bits);
+        m_dc = CreateCompatibleDC(nullptr);
+        m_previous = SelectObject(m_dc, m_bitmap);
+    }
+    ~PixelCanvas() {
+        SelectObject(m_dc, m_previous);
+        DeleteDC(m_dc);
+        DeleteObject(m_bitmap);
+    }
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    HDC Dc() const { return m_dc; }
+    HBITMAP Bitmap() const { return m_bitmap; }
+    void Fill(COLORREF color) const {
+        RECT all{0, 0, m_width, 1 << 14};
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(m_dc, &all, brush);
+        DeleteObject(brush);
+    }
+    void Fill(const RECT& rect, COLORREF color) const {
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(m_dc, &rect, brush);
+        DeleteObject(brush);
+    }
+    // The pixel as a COLORREF, read straight from memory.
+    COLORREF At(int x, int y) const {
+        GdiFlush();
+        const DWORD value = m_bits[y * m_width + x];
+        return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+    }
+
+private:
+    int m_width;
+    HBITMAP m_bitmap = nullptr;
+    DWORD* m_bits = nullptr;
+    HDC m_dc = nullptr;
+    HGDIOBJ m_previous = nullptr;
+};
+
+// A file in the temporary folder, removed again at the end of the test.
+class TempFile {
+public:
+    explicit TempFile(const std::string& content) {
+        char folder[MAX_PATH];
+        GetTempPathA(MAX_PATH, folder);
+        char name[MAX_PATH];
+        GetTempFileNameA(folder, "kal", 0, name);
+        m_path = name;
+        HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    ~TempFile() { DeleteFileA(m_path.c_str()); }
+    const char* Path() const { return m_path.c_str(); }
+
+private:
+    std::string m_path;
+};

@@ -1,0 +1,204 @@
+#include "KaloTheme.h"
+
+#include "KaloDefaults.h"
+#include "KaloSettingsReader.h"
+#include "TrellisModule.h"
+
+#include <string>
+
+#define KALO_DEFINE_COLOR_INDEX(name, index) int name = index;
+KALO_COLOR_INDEX_LIST(KALO_DEFINE_COLOR_INDEX)
+#undef KALO_DEFINE_COLOR_INDEX
+
+namespace {
+
+KaloInterfaceData g_theme;
+int g_windowVersion = 0;
+
+struct FontSpec {
+    const char* face;
+    int height;
+    int width;
+    int weight;
+    bool italic;
+    bool underline;
+};
+
+const FontSpec kFonts[] = {
+    {"Arial", 12, 5, 0, false, false},      {"Arial", 14, 5, FW_BOLD, false, false},
+    {"Arial", 14, 5, FW_BOLD, false, true}, {"Arial", 12, 5, 0, true, false},
+    {"Arial", 12, 5, 0, false, true},       {"Arial", 12, 5, 0, true, true},
+    {"System", 20, 10, 0, true, true},      {"Arial", 6, 5, 0, false, false},
+};
+
+std::string ModulePath(HMODULE module) {
+    // Grows until the whole path fits: a deep host folder must not be cut short.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(module, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        if (path.size() >= 32768) {
+            return std::string();
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void CreateThemeFonts() {
+    for (const FontSpec& spec : kFonts) {
+        RegisterKaloFont(spec.height, spec.width, 0, 0, spec.weight, spec.italic, spec.underline, FALSE, 0, 0,
+                         0, 0, 0, spec.face);
+    }
+    KaloCtlSetDefaultFont(g_theme.FontAt(0));
+    KaloCtlSetDefaultBoldFont(g_theme.FontAt(1));
+}
+
+// A hidden 10x10 child of the desktop whose device context tells which colours the
+// display shows, for a thread without a main window.
+HWND CreateProbeWindow() {
+    static const char* const kClass = "KaloColorProbe";
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = TrellisInstance();
+    windowClass.lpszClassName = kClass;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, kClass, "", WS_CHILD, 0, 0, 10, 10, GetDesktopWindow(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(1974)), TrellisInstance(), nullptr);
+}
+
+// Snaps every colour to the nearest one the display shows.
+void SnapColorsToDisplay() {
+    HWND window = CreateProbeWindow();
+    if (HDC dc = GetDC(window)) {
+        for (COLORREF& color : g_theme.Colors) {
+            color = GetNearestColor(dc, color);
+        }
+        ReleaseDC(window, dc);
+    }
+    if (window) {
+        DestroyWindow(window);
+    }
+}
+
+void StartTheme() {
+    DetectWindowVersion();
+    LoadKaloSettings(KaloSettingsReader::PathBeside(ModulePath(nullptr)).c_str());
+    CreateThemeFonts();
+    SnapColorsToDisplay();
+    KaloCtlSetDefaultBackColor(g_theme.ColorAt(4));
+    KaloCtlSetDefaultBorderColor(g_theme.ColorAt(0));
+    KaloCtlSetDefaultTextColor(g_theme.ColorAt(0));
+    KaloCtlSetDefaultEditColor(g_theme.ColorAt(7));
+    // One brush per colour known now; colours registered later get no brush of their own.
+    const size_t colorCount = g_theme.Colors.size();
+    for (size_t i = g_theme.Brushes.size(); i < colorCount; ++i) {
+        g_theme.AddBrush(g_theme.Colors[i]);
+    }
+    LoadLibraryA("riched20.dll");
+}
+
+} // namespace
+
+void InitKaloControls() {
+    static bool started = false;
+    if (started) {
+        return;
+    }
+    started = true;
+    TrellisRegisterResources();
+    StartTheme();
+}
+
+void InitKaloControlsForDll() {
+    TrellisRegisterResources();
+}
+
+KaloInterfaceData* GetKaloInterfaceData() {
+    return &g_theme;
+}
+
+COLORREF GetKaloColor(int index) {
+    return g_theme.ColorAt(index);
+}
+COLORREF SetKaloColor(int index, COLORREF color) {
+    return g_theme.ReplaceColor(index, color);
+}
+int RegisterKaloColor(COLORREF color) {
+    return g_theme.AddColor(color);
+}
+
+CBrush* GetKaloBrush(int index) {
+    return g_theme.BrushAt(index);
+}
+CBrush* GetKaloBrush(COLORREF color) {
+    return g_theme.FindBrush(color);
+}
+COLORREF SetKaloBrush(int index, COLORREF color) {
+    return g_theme.RecolorBrush(index, color);
+}
+int RegisterKaloBrush(COLORREF color) {
+    return g_theme.AddBrush(color);
+}
+
+int RegisterKaloFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                     BYTE quality, BYTE pitchAndFamily, const char* faceName) {
+    LOGFONTA logFont{};
+    logFont.lfHeight = height;
+    logFont.lfWidth = width;
+    logFont.lfEscapement = escapement;
+    logFont.lfOrientation = orientation;
+    logFont.lfWeight = weight;
+    logFont.lfItalic = italic;
+    logFont.lfUnderline = underline;
+    logFont.lfStrikeOut = strikeOut;
+    logFont.lfCharSet = charSet;
+    logFont.lfOutPrecision = outPrecision;
+    logFont.lfClipPrecision = clipPrecision;
+    logFont.lfQuality = quality;
+    logFont.lfPitchAndFamily = pitchAndFamily;
+    lstrcpynA(logFont.lfFaceName, faceName ? faceName : "", LF_FACESIZE);
+    return g_theme.AddFont(logFont);
+}
+
+CFont* GetKaloFont(int index) {
+    CFont* font = g_theme.FontAt(index);
+    return font ? font : KaloCtlGetDefaultFont();
+}
+
+BOOL LoadKaloSettings(const char* path) {
+    return path && KaloSettingsReader(g_theme).ReadFile(path);
+}
+
+int DetectWindowVersion() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!GetVersionExA(&info)) {
+        return g_windowVersion;
+    }
+    switch (info.dwPlatformId) {
+    case VER_PLATFORM_WIN32s:
+        g_windowVersion = 1;
+        break;
+    case VER_PLATFORM_WIN32_WINDOWS:
+        g_windowVersion = info.dwMinorVersion == 0 ? 2 : 4;
+        break;
+    case VER_PLATFORM_WIN32_NT:
+        g_windowVersion = info.dwMajorVersion <= 4 ? 8 : 16;
+        break;
+    default:
+        break;
+    }
+    return g_windowVersion;
+}
+
+int GetWindowVersion() {
+    return g_windowVersion;
+}
