@@ -63,7 +63,7 @@ private:
 // A 32-bit bottom-up DIB section with its pixel words.
 class ScopedDib32 {
 public:
-    ScopedDib32(int width, int height) {
+    ScopedDib32(int width, int height) : m_width(width), m_height(height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = width;
@@ -90,8 +90,12 @@ public:
     // Null when the section could not be made.
     uint32_t* Words() const { return m_words; }
     size_t WordCount() const { return m_count; }
+    // The word of the pixel at (x, y), counted from the top row as drawing calls do.
+    uint32_t At(int x, int y) const { return m_words[static_cast<size_t>(m_height - 1 - y) * m_width + x]; }
 
 private:
+    int m_width;
+    int m_height;
     HBITMAP m_bitmap = nullptr;
     uint32_t* m_words = nullptr;
     size_t m_count = 0;

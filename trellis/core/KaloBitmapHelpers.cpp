@@ -23,7 +23,7 @@ uint32_t KeyAsSourceReadsIt(HDC src, HDC memory, const ScopedDib32& copy, COLORR
     ScopedSelection copySelected(memory, copy.Get());
     BitBlt(memory, 0, 0, 1, 1, probeDc.Get(), 0, 0, SRCCOPY);
     GdiFlush();
-    return copy.Words()[0] & kColorBits;
+    return copy.At(0, 0) & kColorBits;
 }
 
 void CopyBlock(HDC memory, const ScopedDib32& copy, HDC from, int x, int y, int width, int height) {
