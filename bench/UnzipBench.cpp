@@ -1,0 +1,191 @@
+// Unzip against a bare minizip extraction loop over the same generated archives: throughput
+// on a large archive (the ratio should stay at or above 0.95) and the cost per entry at
+// 100, 1,000 and 10,000 small entries (which should stay flat).
+//   unzip_bench [entries for the large archive, default 3000]
+#include "Unzip.h"
+#include "ZipWriter.h"
+
+// unzip.h first: iowin32.h relies on the macros it brings.
+#include <unzip.h>
+#include <iowin32.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const size_t kBufferSize = 256 * 1024;
+
+double Seconds(const std::function<void()>& work) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Text-like data that deflates about as well as game files do, different per entry.
+std::string EntryData(size_t size, unsigned seed) {
+    static const char* const words[] = {"level ", "ball ",  "texture ", "0.25 ",
+                                        "speed ", "model ", "\r\n",     "wood "};
+    std::string data;
+    data.reserve(size + 16);
+    unsigned state = seed * 2654435761u + 1;
+    while (data.size() < size) {
+        state = state * 1103515245u + 12345u;
+        data += words[(state >> 16) & 7];
+        data += static_cast<char>('a' + (state >> 8) % 26);
+    }
+    data.resize(size);
+    return data;
+}
+
+// Entries spread over folders of 100, each folder with its directory entry first.
+std::string MakeArchive(int entries, size_t entrySize, uint64_t& totalBytes) {
+    ZipWriter zip;
+    totalBytes = 0;
+    for (int i = 0; i < entries; ++i) {
+        std::string folder = "dir" + std::to_string(i / 100) + "/";
+        if (i % 100 == 0)
+            zip.AddDirectory(folder);
+        std::string data = EntryData(entrySize, static_cast<unsigned>(i));
+        totalBytes += data.size();
+        zip.AddFile(folder + "file" + std::to_string(i) + ".dat", data);
+    }
+    return zip.Finish();
+}
+
+// What a plain extractor does with minizip: no name checks, files written in place.
+bool BareExtract(const std::string& archive, const std::string& target) {
+    zlib_filefunc64_def functions;
+    fill_win32_filefunc64A(&functions);
+    unzFile zip = unzOpen2_64(archive.c_str(), &functions);
+    if (!zip)
+        return false;
+    CreateDirectoryA(target.c_str(), nullptr);
+    std::vector<char> buffer(kBufferSize);
+    char name[1024];
+    bool ok = true;
+    for (int status = unzGoToFirstFile(zip); ok && status == UNZ_OK; status = unzGoToNextFile(zip)) {
+        unz_file_info64 info;
+        ok = unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK;
+        std::string path = target + "\\" + name;
+        std::replace(path.begin(), path.end(), '/', '\\');
+        if (!ok || path.back() == '\\') {
+            CreateDirectoryA(path.c_str(), nullptr);
+            continue;
+        }
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ok = file != INVALID_HANDLE_VALUE && unzOpenCurrentFile(zip) == UNZ_OK;
+        int read = 0;
+        DWORD written = 0;
+        while (ok &&
+               (read = unzReadCurrentFile(zip, buffer.data(), static_cast<unsigned>(buffer.size()))) > 0)
+            ok = WriteFile(file, buffer.data(), static_cast<DWORD>(read), &written, nullptr) != FALSE;
+        ok = ok && read == 0 && unzCloseCurrentFile(zip) == UNZ_OK;
+        FILETIME local, time;
+        DosDateTimeToFileTime(HIWORD(info.dosDate), LOWORD(info.dosDate), &local);
+        LocalFileTimeToFileTime(&local, &time);
+        SetFileTime(file, &time, &time, &time);
+        CloseHandle(file);
+    }
+    unzClose(zip);
+    return ok;
+}
+
+bool RuntimeExtract(const std::string& archive, const std::string& target) {
+    toolbox::Element unit(toolbox::UnzipUnitDesign("unzip"));
+    return toolbox::Unzip(archive, target, unit) == 1;
+}
+
+struct Timing {
+    double bare;
+    double runtime;
+};
+
+// Best of `rounds` alternating runs; the first round writes fresh files, later ones replace.
+Timing Measure(const std::string& archive, const std::string& folder, int rounds) {
+    Timing best{1e9, 1e9};
+    for (int round = 0; round < rounds; ++round) {
+        double bare = 0, runtime = 0;
+        bool ok = true;
+        bare = Seconds([&] { ok = BareExtract(archive, folder + "\\bare") && ok; });
+        runtime = Seconds([&] { ok = RuntimeExtract(archive, folder + "\\runtime") && ok; });
+        if (!ok) {
+            fprintf(stderr, "extraction failed\n");
+            exit(1);
+        }
+        best.bare = std::min(best.bare, bare);
+        best.runtime = std::min(best.runtime, runtime);
+    }
+    return best;
+}
+
+std::string WorkFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "unzip-bench-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + "\\" + name);
+            else
+                DeleteFileA((path + "\\" + name).c_str());
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int largeEntries = argc > 1 ? atoi(argv[1]) : 3000;
+    const size_t largeEntrySize = 100 * 1024;
+    std::string folder = WorkFolder();
+
+    uint64_t total = 0;
+    std::string archive = folder + "\\large.zip";
+    WriteBytesToFile(archive, MakeArchive(largeEntries, largeEntrySize, total));
+    Timing large = Measure(archive, folder, 3);
+    const double megabytes = static_cast<double>(total) / (1024.0 * 1024.0);
+    printf("large archive: %d entries, %.0f MB inflated\n", largeEntries, megabytes);
+    printf("  bare minizip loop: %7.3f s  %7.1f MB/s\n", large.bare, megabytes / large.bare);
+    printf("  Unzip:             %7.3f s  %7.1f MB/s\n", large.runtime, megabytes / large.runtime);
+    printf("  throughput ratio Unzip / bare: %.3f (goal >= 0.95)\n", large.bare / large.runtime);
+    DeleteFileA(archive.c_str());
+    RemoveTree(folder + "\\bare");
+    RemoveTree(folder + "\\runtime");
+
+    printf("per-entry cost (1 KB entries):\n");
+    for (int entries : {100, 1000, 10000}) {
+        std::string small = folder + "\\small.zip";
+        WriteBytesToFile(small, MakeArchive(entries, 1024, total));
+        Timing timing = Measure(small, folder, 3);
+        printf("  %6d entries: bare %7.1f us/entry, Unzip %7.1f us/entry, ratio %.3f\n", entries,
+               timing.bare * 1e6 / entries, timing.runtime * 1e6 / entries, timing.bare / timing.runtime);
+        DeleteFileA(small.c_str());
+        RemoveTree(folder + "\\bare");
+        RemoveTree(folder + "\\runtime");
+    }
+    RemoveTree(folder);
+    return 0;
+}
