@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "afx/AfxApi.h"
 #include "afx/CObject.h"
@@ -19,5 +20,8 @@
 #include "afx/CPaintDC.h"
 #include "afx/CClientDC.h"
 #include "afx/CWindowDC.h"
+#include "afx/AfxMsgMap.h"
+#include "afx/CCmdTarget.h"
 #include "afx/CWnd.h"
+#include "afx/CScrollBar.h"
 #include "afx/AfxGlobals.h"

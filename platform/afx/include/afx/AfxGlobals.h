@@ -16,3 +16,8 @@ AFX_API HINSTANCE AfxGetInstanceHandle();
 AFX_API HINSTANCE AfxGetResourceHandle();
 AFX_API void AfxSetResourceHandle(HINSTANCE module);
 AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);
+
+// Registers (once) and names a window class with the layer's default procedure; the name
+// stays valid for the life of the process.
+AFX_API LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                                   HICON icon = nullptr);

@@ -1,0 +1,40 @@
+// Shared pieces of the skin engine tests: an initialised engine per test, plain Win32 test
+// windows, and a capture of a window's frame cache into a 32-bit DIB.
+#pragma once
+
+#include "SkinEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct FrameCapture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels; // 0x00RRGGBB, top-down
+
+    COLORREF At(int x, int y) const;
+};
+
+// What WM_ERASEBKGND copies from the window's cache.
+FrameCapture CaptureFrame(HWND window);
+
+// A plain top-level window (hidden unless asked) whose procedure is DefWindowProcA.
+HWND CreateTestWindow(int width, int height, const char* title = "", DWORD style = WS_OVERLAPPEDWINDOW);
+
+class SkinTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    HWND MakeWindow(int width, int height, const char* title = "", DWORD style = WS_OVERLAPPEDWINDOW);
+
+    std::unique_ptr<SkinEngine> engine_;
+    std::vector<HWND> windows_;
+};
+
+INT_PTR Prop(HWND window, const char* name);
+int Brightness(COLORREF colour);
+// Each channel within `tolerance` of the expected colour.
+::testing::AssertionResult ColourNear(COLORREF actual, COLORREF expected, int tolerance = 0);

@@ -1,0 +1,61 @@
+// The frame elements of one attached window and the window's registry record.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A handler the engine calls on a click: no arguments, result ignored.
+using SkinHandler = void (*)();
+
+enum SkinElementType { ElementStatusText = 0, ElementCaptionButton = 1, ElementTab = 2 };
+
+enum SkinCaptionKind {
+    CaptionNone = 0,
+    CaptionClose = 1,
+    CaptionRestore = 2,
+    CaptionMaximize = 3,
+    CaptionMinimize = 4,
+    CaptionMainMenu = 5,
+    CaptionList = 6,
+    CaptionHelp = 7
+};
+
+struct SkinElement {
+    int x = 0, y = 0, width = 0, height = 0;
+    int type = ElementStatusText;
+    int kind = CaptionNone;
+    int index = 0; // 1-based position at creation
+    std::string text;
+    HICON icon = nullptr;
+    RECT hit{};
+    bool hovered = false;
+    bool pressed = false;
+    bool selected = false;
+    bool visible = true;
+    HWND page = nullptr;
+    SkinHandler handler = nullptr;
+
+    void PlaceAt(int newX, int newY) {
+        x = newX;
+        y = newY;
+        hit = {x, y, x + width, y + height};
+    }
+};
+
+struct SkinWindowRecord {
+    HWND window = nullptr;
+    int hoverIndex = -1;   // 1-based, -1 for none
+    int pressedIndex = -1; // 1-based, -1 for none
+    int nextTabX = 5;
+    int tabCount = 0;
+    int statusIndex = 0; // 1-based, 0 for none
+    std::vector<SkinElement> elements;
+
+    int ElementCount() const { return static_cast<int>(elements.size()); }
+    // The element at a 1-based index, or null when out of range.
+    SkinElement* Element(int index) {
+        return index >= 1 && index <= ElementCount() ? &elements[size_t(index - 1)] : nullptr;
+    }
+};
