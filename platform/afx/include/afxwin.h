@@ -25,3 +25,5 @@
 #include "afx/CWnd.h"
 #include "afx/CScrollBar.h"
 #include "afx/AfxGlobals.h"
+#include "afx/CDynLinkLibrary.h"
+#include "afx/CWinApp.h"

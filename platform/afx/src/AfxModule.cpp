@@ -1,5 +1,6 @@
-#include <afxwin.h>
+#include "ResourceChain.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -10,10 +11,33 @@ HINSTANCE& ResourceHandle() {
     return module;
 }
 
+std::vector<CDynLinkLibrary*>& Chain() {
+    static std::vector<CDynLinkLibrary*> chain;
+    return chain;
+}
+
+bool HasResource(HMODULE module, LPCSTR name, LPCSTR type) {
+    return module && ::FindResourceA(module, name, type) != nullptr;
+}
+
 } // namespace
 
+void ResourceChain::Add(CDynLinkLibrary* library) {
+    Chain().push_back(library);
+}
+
+void ResourceChain::Remove(CDynLinkLibrary* library) {
+    auto& chain = Chain();
+    chain.erase(std::remove(chain.begin(), chain.end(), library), chain.end());
+}
+
+std::vector<CDynLinkLibrary*> ResourceChain::Libraries() {
+    return Chain();
+}
+
 HINSTANCE AfxGetInstanceHandle() {
-    return ::GetModuleHandleA(nullptr);
+    CWinApp* app = AfxGetApp();
+    return app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleA(nullptr);
 }
 
 HINSTANCE AfxGetResourceHandle() {
@@ -25,8 +49,15 @@ void AfxSetResourceHandle(HINSTANCE module) {
     ResourceHandle() = module;
 }
 
-HINSTANCE AfxFindResourceHandle(LPCSTR, LPCSTR) {
-    return AfxGetResourceHandle();
+HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type) {
+    HINSTANCE first = AfxGetResourceHandle();
+    if (HasResource(first, name, type))
+        return first;
+    for (const CDynLinkLibrary* library : Chain()) {
+        if (HasResource(library->m_hResource, name, type))
+            return library->m_hResource;
+    }
+    return first;
 }
 
 LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
@@ -50,4 +81,9 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, H
     if (!::GetClassInfoA(instance, name, &existing) && !::RegisterClassA(&wc))
         return nullptr;
     return registered.insert(name).first->c_str();
+}
+
+BOOL AfxInitRichEdit2() {
+    static HMODULE richEdit = ::LoadLibraryA("riched20.dll");
+    return richEdit != nullptr;
 }

@@ -157,6 +157,11 @@ void CWnd::FinishDestruction() {
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
     Detach();
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd == this) {
+        app->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
     PostNcDestroy();
 }
 

@@ -21,3 +21,6 @@ AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);
 // stays valid for the life of the process.
 AFX_API LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
                                    HICON icon = nullptr);
+
+// Loads the rich edit 2.0 control library (once); FALSE when it is missing.
+AFX_API BOOL AfxInitRichEdit2();
