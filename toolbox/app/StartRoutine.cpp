@@ -2,15 +2,32 @@
 
 #include "Program.h"
 #include "RunCounter.h"
+#include "SkinEngine.h"
 #include "StartupWindow.h"
+
+#include <memory>
 
 namespace toolbox {
 
+namespace {
+
+// The process's one skin engine; windows reach it through SkinEngine::Instance().
+std::unique_ptr<SkinEngine>& Engine() {
+    static std::unique_ptr<SkinEngine> engine;
+    return engine;
+}
+
+void ReleaseSkinEngine() {
+    Engine().reset();
+}
+
+} // namespace
+
 void StartRoutine() {
-    // Skin engine, first: create the engine with its shared state and register its
-    // release with RegisterExitRoutine (comes with the skin engine library).
+    Engine() = std::make_unique<SkinEngine>();
+    RegisterExitRoutine(ReleaseSkinEngine);
     CountRun();
-    // Skin engine, second: its resource initialisation (comes with the skin engine library).
+    Engine()->InitialiseResources();
     LoadWindow(StartupWindow(), nullptr, false);
     RunMessageLoop();
 }
