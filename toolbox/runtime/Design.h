@@ -13,6 +13,8 @@ namespace toolbox {
 
 using Handler = void (*)();
 using ProgressHandler = void (*)(int percent);
+// Asked when the user closes a window; false keeps it open.
+using CloseQuery = bool (*)();
 
 enum class ElementKind {
     None, // what a lookup of an unknown name yields: every property is inert
@@ -66,6 +68,7 @@ struct WindowDesign {
     Text title;
     Box box;
     Handler onCreated = nullptr;
+    CloseQuery onClose = nullptr;
     std::vector<ElementDesign> elements;
     FontDesign font; // for every element without a font of its own
 };

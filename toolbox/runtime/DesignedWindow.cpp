@@ -144,6 +144,10 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         break;
     case WM_CTLCOLORSTATIC:
         return OnControlColour(wParam, lParam);
+    case WM_CLOSE:
+        if (design_.onClose && !design_.onClose())
+            return 0;
+        break;
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam)))
             return TRUE;

@@ -1,12 +1,16 @@
 #include "Files.h"
 
 #include "Handles.h"
+#include "PendingFile.h"
+
+#include <vector>
 
 namespace toolbox {
 
 namespace {
 
 const DWORD kLongestPath = 32768;
+const size_t kCopyBufferSize = 256 * 1024;
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
@@ -78,7 +82,30 @@ bool WriteWholeFile(const Text& path, const Bytes& bytes) {
 }
 
 bool CopyFileOver(const Text& source, const Text& target) {
-    return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
+    DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    FileHandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FILETIME written;
+    if (!in.Valid() || !GetFileTime(in.Get(), nullptr, nullptr, &written))
+        return false;
+    // Copied beside the target and swapped in whole: a copy that fails midway leaves the
+    // old file as it was.
+    PendingFile out(target);
+    if (!out.IsOpen())
+        return false;
+    std::vector<char> buffer(kCopyBufferSize);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(in.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr))
+            return false;
+        if (read == 0)
+            return out.SetTimes(written) && out.Commit();
+        if (!out.Write(buffer.data(), read))
+            return false;
+    }
 }
 
 bool RemoveFile(const Text& path) {

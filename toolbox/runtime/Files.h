@@ -16,7 +16,8 @@ bool IsDirectory(const Text& path);
 Bytes ReadWholeFile(const Text& path);
 // Creates or truncates the file (no sharing while open) and writes the bytes.
 bool WriteWholeFile(const Text& path, const Bytes& bytes);
-// Replaces an existing target; a missing target folder or a read-only target fails.
+// Replaces an existing target whole, or leaves it untouched on failure; a missing target
+// folder or a read-only target fails.
 bool CopyFileOver(const Text& source, const Text& target);
 bool RemoveFile(const Text& path);
 // Creates the folder and every missing parent; true when it exists afterwards.

@@ -1,0 +1,22 @@
+#include "WindowSkin.h"
+
+namespace toolbox {
+
+void AttachSkin(const DesignedWindow& window, const AttachOptions& options) {
+    if (SkinEngine* engine = SkinEngine::Instance()) {
+        engine->Attach(window.Handle(), options);
+        engine->SkinAllChildren();
+    }
+}
+
+void SetSkinStatusText(const DesignedWindow& window, const Text& text) {
+    if (SkinEngine* engine = SkinEngine::Instance())
+        engine->SetStatusText(window.Handle(), text.c_str());
+}
+
+void SetSkinBannerColour(COLORREF colour) {
+    if (SkinEngine* engine = SkinEngine::Instance())
+        engine->SetBannerColour(colour);
+}
+
+} // namespace toolbox

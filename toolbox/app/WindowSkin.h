@@ -1,0 +1,16 @@
+// How the toolbox's windows use the skin engine. Each call does nothing while the process
+// has no engine (the start routine creates it before any window is loaded).
+#pragma once
+
+#include "DesignedWindow.h"
+#include "SkinEngine.h"
+
+namespace toolbox {
+
+// Attaches the window's frame to the skin and skins the child controls of every attached
+// window.
+void AttachSkin(const DesignedWindow& window, const AttachOptions& options);
+void SetSkinStatusText(const DesignedWindow& window, const Text& text);
+void SetSkinBannerColour(COLORREF colour);
+
+} // namespace toolbox
