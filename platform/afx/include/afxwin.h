@@ -3,6 +3,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
 
 #include "afx/AfxApi.h"
 #include "afx/CObject.h"
@@ -24,6 +26,12 @@
 #include "afx/CCmdTarget.h"
 #include "afx/CWnd.h"
 #include "afx/CScrollBar.h"
+#include "afx/CButton.h"
+#include "afx/CEdit.h"
+#include "afx/CStatic.h"
+#include "afx/CListBox.h"
+#include "afx/CComboBox.h"
+#include "afx/CDialog.h"
 #include "afx/AfxGlobals.h"
 #include "afx/CDynLinkLibrary.h"
 #include "afx/CWinApp.h"

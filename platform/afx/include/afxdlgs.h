@@ -1,0 +1,4 @@
+// Dialog classes of the layer.
+#pragma once
+
+#include <afxwin.h>
