@@ -180,3 +180,63 @@ TEST(Controls, CommonControlWrappersTalkToTheirWindows) {
     EXPECT_EQ(rich.LineFromChar(5), 1);
     AfxDeleteTempMaps();
 }
+
+namespace {
+
+class CheckListParent : public CWnd {
+public:
+    int changes = 0;
+    void OnCheckChange() { ++changes; }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CheckListParent, CWnd)
+ON_CONTROL(CLBN_CHKCHANGE, 7, OnCheckChange)
+END_MESSAGE_MAP()
+
+class RecordingCheckList : public CCheckListBox {
+public:
+    DWORD_PTR deletedData = 0;
+    void DeleteItem(LPDELETEITEMSTRUCT item) override { deletedData = item->itemData; }
+};
+
+} // namespace
+
+TEST(Controls, CheckListKeepsChecksBesideTheCallersItemData) {
+    CheckListParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                200, nullptr, nullptr));
+    RecordingCheckList list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 150, 150), &parent, 7));
+    EXPECT_TRUE(list.GetStyle() & LBS_OWNERDRAWFIXED);
+    list.AddString("first");
+    list.AddString("second");
+    list.SetItemData(1, 0xBEEF);
+    list.SetCheck(1, 1);
+    EXPECT_EQ(list.GetCheck(0), 0);
+    EXPECT_EQ(list.GetCheck(1), 1);
+    EXPECT_EQ(list.GetItemData(1), static_cast<DWORD_PTR>(0xBEEF));
+    list.UpdateWindow();
+
+    CRect first;
+    list.GetItemRect(0, &first);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.left + 3, first.top + 3)); // on the box
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(first.left + 3, first.top + 3));
+    EXPECT_EQ(list.GetCheck(0), 1);
+    EXPECT_EQ(parent.changes, 1);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.left + 60, first.top + 3)); // on the text
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(first.left + 60, first.top + 3));
+    EXPECT_EQ(list.GetCheck(0), 1);
+
+    list.Enable(1, FALSE);
+    list.SetCurSel(1);
+    list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(list.GetCheck(1), 1); // disabled items keep their check
+
+    list.DeleteString(1);
+    EXPECT_EQ(list.deletedData, static_cast<DWORD_PTR>(0xBEEF));
+    parent.DestroyWindow();
+    AfxDeleteTempMaps();
+}

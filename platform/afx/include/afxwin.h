@@ -30,6 +30,7 @@
 #include "afx/CEdit.h"
 #include "afx/CStatic.h"
 #include "afx/CListBox.h"
+#include "afx/CCheckListBox.h"
 #include "afx/CComboBox.h"
 #include "afx/CDialog.h"
 #include "afx/AfxGlobals.h"
