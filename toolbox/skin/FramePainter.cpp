@@ -33,16 +33,6 @@ HDC CacheDC(HWND window) {
     return ReadHandleProp<HDC>(window, skinprop::CacheDC);
 }
 
-std::string WindowText(HWND window) {
-    int length = GetWindowTextLengthA(window);
-    if (length <= 0)
-        return {};
-    std::string text(size_t(length) + 1, '\0');
-    int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(size_t(std::max(copied, 0)));
-    return text;
-}
-
 // Creates the two memory DCs on the first rebuild; later rebuilds keep them.
 void EnsureBufferDCs(HWND window, HDC windowDC) {
     if (CacheDC(window))

@@ -1,5 +1,6 @@
 #include "FrameProcedure.h"
 
+#include "HitTester.h"
 #include "SkinEngine.h"
 #include "WindowProps.h"
 
@@ -10,25 +11,52 @@ namespace {
 constexpr UINT_PTR kSideStripTimer = 5566;
 
 LRESULT Forward(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return previous ? CallWindowProcA(previous, window, message, wParam, lParam)
-                    : DefWindowProcA(window, message, wParam, lParam);
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+// Keeps the minimized flag and the maximize buttons in step with the window, whichever way
+// it was minimized, restored or maximized; then lays the frame out for the new size.
+void OnSize(SkinEngine& engine, HWND window, WPARAM kind) {
+    WriteProp(window, skinprop::Minimized, kind == SIZE_MINIMIZED ? 1 : 0);
+    if (kind == SIZE_MINIMIZED)
+        return;
+    if (kind == SIZE_MAXIMIZED || kind == SIZE_RESTORED)
+        engine.SetMaximizeState(window, kind == SIZE_MAXIMIZED);
+    engine.Painter().RebuildFrameCache(window, false);
+    InvalidateRect(window, nullptr, FALSE);
+    engine.Tabs().PlacePage(window);
+}
+
+LRESULT OnSystemCommand(SkinEngine& engine, WNDPROC previous, HWND window, WPARAM wParam, LPARAM lParam) {
+    // The low four bits carry flags (a caption double-click sets some).
+    switch (wParam & 0xFFF0) {
+    case SC_MINIMIZE:
+        WriteProp(window, skinprop::Minimized, 1);
+        break;
+    case SC_RESTORE:
+        WriteProp(window, skinprop::Minimized, 0);
+        engine.SetMaximizeState(window, false);
+        break;
+    case SC_MAXIMIZE:
+        engine.SetMaximizeState(window, true);
+        break;
+    default: {
+        LRESULT result = Forward(previous, window, WM_SYSCOMMAND, wParam, lParam);
+        engine.Painter().PaintSideStrips(window);
+        return result;
+    }
+    }
+    return Forward(previous, window, WM_SYSCOMMAND, wParam, lParam);
 }
 
 } // namespace
 
 void SubclassWithFrameProcedure(HWND window) {
-    if (ReadProp(window, skinprop::WndProc))
-        return;
-    LONG_PTR previous =
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinFrameProcedure));
-    WriteProp(window, skinprop::WndProc, previous);
+    SubclassOnce(window, &SkinFrameProcedure);
 }
 
-// Caption-button, hit-testing, sizing and child-button messages (mouse, WM_NCHITTEST,
-// WM_NCLBUTTONDOWN, WM_SETCURSOR, WM_GETMINMAXINFO, WM_SYSCOMMAND, WM_DRAWITEM) reach the
-// previous procedure through the default branch until their handlers are added here.
 LRESULT CALLBACK SkinFrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto previous = reinterpret_cast<WNDPROC>(ReadProp(window, skinprop::WndProc));
+    WNDPROC previous = PreviousProcedure(window);
     SkinEngine* engine = SkinEngine::Instance();
     if (!engine)
         return Forward(previous, window, message, wParam, lParam);
@@ -37,10 +65,7 @@ LRESULT CALLBACK SkinFrameProcedure(HWND window, UINT message, WPARAM wParam, LP
     case WM_DESTROY:
         return Forward(engine->Detach(window), window, message, wParam, lParam);
     case WM_SIZE:
-        if (!ReadProp(window, skinprop::Minimized)) {
-            painter.RebuildFrameCache(window, false);
-            InvalidateRect(window, nullptr, FALSE);
-        }
+        OnSize(*engine, window, wParam);
         return Forward(previous, window, message, wParam, lParam);
     case WM_ACTIVATE:
     case WM_KILLFOCUS:
@@ -85,6 +110,34 @@ LRESULT CALLBACK SkinFrameProcedure(HWND window, UINT message, WPARAM wParam, LP
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(engine->Resources().clientBrush.get());
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSELEAVE:
+        if (engine->Tracker().HandleMouse(window, message, lParam))
+            return 0;
+        return Forward(previous, window, message, wParam, lParam);
+    case WM_NCHITTEST:
+        if (int zone = SizingZone(window, lParam))
+            return zone;
+        return Forward(previous, window, message, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+        StartEdgeSizing(window, wParam, lParam);
+        return Forward(previous, window, message, wParam, lParam);
+    case WM_SETCURSOR:
+        if (SetZoneCursor(window, wParam, lParam))
+            return 1;
+        return Forward(previous, window, message, wParam, lParam);
+    case WM_GETMINMAXINFO:
+        ApplySizeLimits(window, lParam);
+        return Forward(previous, window, message, wParam, lParam);
+    case WM_SYSCOMMAND:
+        return OnSystemCommand(*engine, previous, window, wParam, lParam);
+    case WM_DRAWITEM:
+        if (engine->Children().HandleDrawItem(lParam))
+            return TRUE;
+        return Forward(previous, window, message, wParam, lParam);
     default:
         return Forward(previous, window, message, wParam, lParam);
     }

@@ -17,14 +17,6 @@ constexpr int kDefaultMinHeight = 100;
 constexpr int kCaptionButtonY = 1;
 constexpr int kCaptionButtonHeight = 19;
 
-// Writes the style only when it changes; the frame is not recalculated here.
-void ChangeStyle(HWND window, LONG_PTR remove, LONG_PTR add) {
-    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    LONG_PTR changed = (style & ~remove) | add;
-    if (changed != style)
-        SetWindowLongPtrA(window, GWL_STYLE, changed);
-}
-
 bool StyleHasMaximizeBox(HWND window) {
     if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_MAXIMIZEBOX))
         return false;
@@ -42,7 +34,9 @@ bool UpdateHeightProp(HWND window, const char* name, int value) {
 
 } // namespace
 
-SkinEngine::SkinEngine() : painter_(resources_, registry_) {
+SkinEngine::SkinEngine()
+    : painter_(resources_, registry_), children_(resources_),
+      tabs_(registry_, painter_, resources_, children_), tracker_(registry_, painter_, tabs_) {
     g_engine = this;
 }
 
@@ -126,6 +120,8 @@ bool SkinEngine::Attach(HWND window, const AttachOptions& options) {
                  options.mainMenuButton.value_or(false), options.sizable.value_or(false),
                  options.minWidth.value_or(kDefaultMinWidth), options.minHeight.value_or(kDefaultMinHeight),
                  statusHeight);
+    if (resources_.childSkinning)
+        children_.SkinChildren(window);
     painter_.RebuildFrameCache(window, layoutChanged);
     InvalidateRect(window, nullptr, TRUE);
     return true;
@@ -168,26 +164,16 @@ void SkinEngine::Register(HWND window, bool minimizeBox, bool maximizeBox, bool 
 
 int SkinEngine::AddElement(SkinWindowRecord& record, int type, int kind, int x, int y, int width, int height,
                            const char* text, HICON icon) {
-    SkinElement element;
-    element.type = type;
-    element.kind = kind;
-    element.width = width;
-    element.height = height;
-    element.PlaceAt(x, y);
-    element.text = text ? text : "";
-    element.icon = icon;
-    element.index = record.ElementCount() + 1;
-    record.elements.push_back(std::move(element));
-    return record.ElementCount();
+    return record.AddElement(type, kind, x, y, width, height, text, icon);
 }
 
 void SkinEngine::SkinAllChildren() {
-    // Child controls get their look from the child-skinning module; until then this only
-    // switches skinning on and repaints.
     resources_.childSkinning = true;
-    for (const SkinWindowRecord& record : registry_.Records()) {
-        if (IsWindowVisible(record.window))
-            InvalidateRect(record.window, nullptr, TRUE);
+    for (int i = 0; i < registry_.Count(); ++i) {
+        HWND window = registry_.Records()[size_t(i)].window;
+        children_.SkinChildren(window);
+        if (IsWindowVisible(window))
+            InvalidateRect(window, nullptr, TRUE);
     }
 }
 
@@ -205,6 +191,37 @@ bool SkinEngine::SetStatusText(HWND window, const char* text) {
         return false;
     status->text = text ? text : "";
     painter_.RedrawElement(window, record->statusIndex);
+    return true;
+}
+
+bool SkinEngine::AddTab(HWND window, const char* caption, Bytes icon, HWND page, SkinHandler handler) {
+    return tabs_.AddTab(window, caption, icon, page, handler);
+}
+
+bool SkinEngine::SelectTab(HWND window, const char* caption) {
+    return tabs_.SelectTab(window, caption);
+}
+
+bool SkinEngine::RemoveTab(HWND window, const char* caption) {
+    return tabs_.RemoveTab(window, caption);
+}
+
+void SkinEngine::SetHelpHandler(HWND window, SkinHandler handler) {
+    WriteProp(window, skinprop::HelpHandler, reinterpret_cast<INT_PTR>(handler));
+}
+
+void SkinEngine::SetMainMenuHandler(HWND window, SkinHandler handler) {
+    WriteProp(window, skinprop::MainMenuHandler, reinterpret_cast<INT_PTR>(handler));
+}
+
+bool SkinEngine::MakeSizable(HWND window, std::optional<int> minWidth, std::optional<int> minHeight) {
+    if (!registry_.RecordOf(window))
+        return false;
+    WriteProp(window, skinprop::SizeBox, 1);
+    WriteProp(window, skinprop::MinWidth, minWidth.value_or(kDefaultMinWidth));
+    WriteProp(window, skinprop::MinHeight, minHeight.value_or(kDefaultMinHeight));
+    ChangeStyle(window, 0, WS_THICKFRAME);
+    painter_.RebuildFrameCache(window, true);
     return true;
 }
 

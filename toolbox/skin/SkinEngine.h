@@ -4,7 +4,7 @@
 // and owns the process-wide drawing resources.
 #pragma once
 
-#include "FramePainter.h"
+#include "ElementTracker.h"
 
 #include <optional>
 
@@ -47,8 +47,18 @@ public:
     void SkinAllChildren();
     void RepaintAll();
     bool SetStatusText(HWND window, const char* text);
+    // `icon`: 4 bytes holding an icon handle, or the bytes of an icon file, or nothing.
+    bool AddTab(HWND window, const char* caption, Bytes icon, HWND page, SkinHandler handler);
+    bool SelectTab(HWND window, const char* caption);
+    bool RemoveTab(HWND window, const char* caption);
     int AddElement(SkinWindowRecord& record, int type, int kind, int x, int y, int width, int height,
                    const char* text, HICON icon);
+    // A null handler removes the one set before.
+    void SetHelpHandler(HWND window, SkinHandler handler);
+    void SetMainMenuHandler(HWND window, SkinHandler handler);
+    // Lets the user size the window at its edges, never below the minimum size (150 x 100 when
+    // not given).
+    bool MakeSizable(HWND window, std::optional<int> minWidth = {}, std::optional<int> minHeight = {});
     // -1 means the system button-face colour.
     void SetClientColour(COLORREF colour);
     COLORREF GetClientColour() const { return resources_.clientColour; }
@@ -59,6 +69,9 @@ public:
     const SkinWindowRecord* Record(HWND window) const { return registry_.RecordOf(window); }
     const SkinResources& Resources() const { return resources_; }
     const FramePainter& Painter() const { return painter_; }
+    const ChildSkinner& Children() const { return children_; }
+    const TabStrip& Tabs() const { return tabs_; }
+    const ElementTracker& Tracker() const { return tracker_; }
 
     // Undoes the attachment of a window that is being destroyed: procedure, record, buffers,
     // properties. Returns the procedure the window had before.
@@ -71,4 +84,7 @@ private:
     SkinResources resources_;
     SkinRegistry registry_;
     FramePainter painter_;
+    ChildSkinner children_;
+    TabStrip tabs_;
+    ElementTracker tracker_;
 };

@@ -1,7 +1,7 @@
 // The frame elements of one attached window and the window's registry record.
 #pragma once
 
-#include <windows.h>
+#include "GdipHandles.h"
 
 #include <string>
 #include <vector>
@@ -29,6 +29,7 @@ struct SkinElement {
     int index = 0; // 1-based position at creation
     std::string text;
     HICON icon = nullptr;
+    OwnedIcon ownedIcon; // set when the icon was built from an icon file for this element
     RECT hit{};
     bool hovered = false;
     bool pressed = false;
@@ -54,6 +55,20 @@ struct SkinWindowRecord {
     std::vector<SkinElement> elements;
 
     int ElementCount() const { return static_cast<int>(elements.size()); }
+    // Appends a visible element; returns its 1-based index.
+    int AddElement(int type, int kind, int x, int y, int width, int height, const char* text, HICON icon) {
+        SkinElement element;
+        element.type = type;
+        element.kind = kind;
+        element.width = width;
+        element.height = height;
+        element.PlaceAt(x, y);
+        element.text = text ? text : "";
+        element.icon = icon;
+        element.index = ElementCount() + 1;
+        elements.push_back(std::move(element));
+        return ElementCount();
+    }
     // The element at a 1-based index, or null when out of range.
     SkinElement* Element(int index) {
         return index >= 1 && index <= ElementCount() ? &elements[size_t(index - 1)] : nullptr;
