@@ -71,6 +71,24 @@ HWND SkinTest::MakeWindow(int width, int height, const char* title, DWORD style)
     return window;
 }
 
+std::vector<RecordedMessage> g_recorded;
+
+LRESULT CALLBACK CommandRecorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYSCOMMAND || message == WM_NCLBUTTONDOWN) {
+        g_recorded.push_back({message, wParam, lParam});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::vector<WPARAM> TakePostedCommands(HWND window) {
+    std::vector<WPARAM> commands;
+    MSG message;
+    while (PeekMessageA(&message, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE))
+        commands.push_back(message.wParam);
+    return commands;
+}
+
 INT_PTR Prop(HWND window, const char* name) {
     return ReadProp(window, name);
 }

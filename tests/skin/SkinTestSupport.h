@@ -34,6 +34,18 @@ protected:
     std::vector<HWND> windows_;
 };
 
+// A window procedure that records the system commands and non-client button-downs it gets
+// and stops them there, so no modal move or size loop starts in a test.
+struct RecordedMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+extern std::vector<RecordedMessage> g_recorded;
+LRESULT CALLBACK CommandRecorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Removes and returns the WM_SYSCOMMAND codes posted to the window.
+std::vector<WPARAM> TakePostedCommands(HWND window);
+
 INT_PTR Prop(HWND window, const char* name);
 int Brightness(COLORREF colour);
 // Each channel within `tolerance` of the expected colour.

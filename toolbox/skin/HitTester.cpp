@@ -12,7 +12,8 @@ constexpr int kEdge = 3;
 } // namespace
 
 int SizingZone(HWND window, LPARAM screenPoint) {
-    if (ReadProp(window, skinprop::SizeBox) != 1)
+    // A maximized window fills the work area and is not sized at its edges.
+    if (ReadProp(window, skinprop::SizeBox) != 1 || IsZoomed(window))
         return 0;
     // Signed: a monitor left of or above the primary one has negative coordinates.
     const int x = GET_X_LPARAM(screenPoint), y = GET_Y_LPARAM(screenPoint);

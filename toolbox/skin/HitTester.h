@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// WM_NCHITTEST: the sizing code for a screen point on a sizable window, 0 when there is none.
+// WM_NCHITTEST: the sizing code for a screen point on a sizable window that is not maximized,
+// 0 when there is none.
 int SizingZone(HWND window, LPARAM screenPoint);
 // WM_NCLBUTTONDOWN on a sizing zone of a window that is not zoomed starts system sizing there.
 void StartEdgeSizing(HWND window, WPARAM hitCode, LPARAM screenPoint);
