@@ -15,7 +15,6 @@ ON_WM_CREATE()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 ON_WM_TIMER()
-ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 GalleryWindow::GalleryWindow(bool settingsFound, UINT closeAfterMs)
@@ -60,8 +59,4 @@ void GalleryWindow::OnTimer(UINT_PTR id) {
         KillTimer(kCloseTimer);
         PostMessage(WM_CLOSE);
     }
-}
-
-void GalleryWindow::OnDestroy() {
-    PostQuitMessage(0);
 }

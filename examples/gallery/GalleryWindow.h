@@ -15,7 +15,6 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
     void OnTimer(UINT_PTR id);
-    void OnDestroy();
 
 private:
     bool m_settingsFound;

@@ -38,3 +38,14 @@ TEST(BeforeStartup, ColourTableHoldsTheFifteenDefaultsAndIndicesTheirDefaults) {
     EXPECT_EQ(ZC_F_DIALOGBUTTONBACK, 5);
     EXPECT_EQ(ZC_VETICALLINECOLOR, 3);
 }
+
+TEST(BeforeStartup, ForDllStartupOnlyPutsTheLibraryOnTheResourceChain) {
+    HMODULE library = GetModuleHandleA("Trellis.dll");
+    ASSERT_NE(library, nullptr);
+    InitKaloControlsForDll();
+    InitKaloControlsForDll();
+    EXPECT_TRUE(AfxIsModuleInResourceChain(library));
+    EXPECT_TRUE(GetKaloInterfaceData()->Fonts.empty());
+    EXPECT_TRUE(GetKaloInterfaceData()->Brushes.empty());
+    EXPECT_EQ(GetWindowVersion(), 0);
+}

@@ -59,31 +59,28 @@ void CreateThemeFonts() {
     KaloCtlSetDefaultBoldFont(g_theme.FontAt(1));
 }
 
-// A hidden 10x10 child of the desktop whose device context tells which colours the
-// display shows, for a thread without a main window.
-HWND CreateProbeWindow() {
-    static const char* const kClass = "KaloColorProbe";
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = TrellisInstance();
-    windowClass.lpszClassName = kClass;
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, kClass, "", WS_CHILD, 0, 0, 10, 10, GetDesktopWindow(),
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(1974)), TrellisInstance(), nullptr);
-}
-
-// Snaps every colour to the nearest one the display shows.
+// Snaps every colour to the nearest one the display shows, through a device context of the
+// main window or, for a thread without one, of a short-lived hidden 10x10 child window.
 void SnapColorsToDisplay() {
-    HWND window = CreateProbeWindow();
+    HWND window = nullptr;
+    if (CWnd* main = AfxGetMainWnd()) {
+        window = main->GetSafeHwnd();
+    }
+    HWND probe = nullptr;
+    if (!window) {
+        probe = CreateWindowExA(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW), "", WS_CHILD, 0, 0, 10, 10,
+                                GetDesktopWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(1974)),
+                                TrellisInstance(), nullptr);
+        window = probe;
+    }
     if (HDC dc = GetDC(window)) {
         for (COLORREF& color : g_theme.Colors) {
             color = GetNearestColor(dc, color);
         }
         ReleaseDC(window, dc);
     }
-    if (window) {
-        DestroyWindow(window);
+    if (probe) {
+        DestroyWindow(probe);
     }
 }
 
@@ -101,7 +98,7 @@ void StartTheme() {
     for (size_t i = g_theme.Brushes.size(); i < colorCount; ++i) {
         g_theme.AddBrush(g_theme.Colors[i]);
     }
-    LoadLibraryA("riched20.dll");
+    AfxInitRichEdit2();
 }
 
 } // namespace

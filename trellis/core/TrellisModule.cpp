@@ -1,24 +1,33 @@
 #include "TrellisModule.h"
 
+#include <afxwin.h>
+
 namespace {
 
-HINSTANCE g_instance = nullptr;
+AFX_EXTENSION_MODULE g_module = {FALSE, nullptr, nullptr};
 
 } // namespace
 
 HINSTANCE TrellisInstance() {
-    return g_instance;
+    return g_module.hModule;
 }
 
 void TrellisRegisterResources() {
-    // The layer's resource chain arrives with its module side; until then the library's
-    // resources are found through its own module handle.
+    // The chain is process-wide: a second entry for the same module would only be searched
+    // twice, and would be one more object to free at unload.
+    if (g_module.bInitialized && !AfxIsModuleInResourceChain(g_module.hModule)) {
+        new CDynLinkLibrary(g_module);
+    }
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        g_instance = instance;
         DisableThreadLibraryCalls(instance);
+        return AfxInitExtensionModule(g_module, instance);
+    }
+    if (reason == DLL_PROCESS_DETACH) {
+        // Frees the chain entries made for this library.
+        AfxTermExtensionModule(g_module);
     }
     return TRUE;
 }

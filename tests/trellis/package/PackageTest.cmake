@@ -1,0 +1,24 @@
+# Installs the build into a fresh prefix, builds a host against it with find_package and
+# runs that host beside the installed DLLs. Arguments: BUILD_DIR, SOURCE_DIR, WORK_DIR,
+# TOOLCHAIN, WINE_RUN.
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix
+    RESULT_VARIABLE result OUTPUT_QUIET)
+if(result)
+    message(FATAL_ERROR "install failed: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/host -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}
+    -DTrellis_DIR=${WORK_DIR}/prefix/lib/cmake/Trellis -DCMAKE_BUILD_TYPE=Release RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "configuring the host failed: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/host RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "building the host failed: ${result}")
+endif()
+file(COPY ${WORK_DIR}/host/package_host.exe DESTINATION ${WORK_DIR}/prefix/bin)
+execute_process(COMMAND ${WINE_RUN} ${WORK_DIR}/prefix/bin/package_host.exe RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the host failed: ${result}")
+endif()
+message(STATUS "package host ran")
