@@ -56,3 +56,5 @@ show() {
 show "$demo/elsewhere" startup-window.png
 show "$demo/game" first-run.png
 show "$demo/game" main-window.png
+# The Trellis gallery on the same display: out/screenshots/gallery.png.
+GALLERY_HEADLESS=1 bash "$root/scripts/gallery-demo.sh"
