@@ -43,6 +43,20 @@ TEST(DoubleBuffer, NeverCreatedOrNullTargetDoesNothing) {
     EXPECT_EQ(canvas.At(3, 3), RGB(10, 20, 30));
 }
 
+TEST(DoubleBuffer, AFailedCreationKeepsNothing) {
+    PixelCanvas canvas(8, 8);
+    canvas.Fill(RGB(10, 20, 30));
+    {
+        BorrowedDC target(canvas.Dc());
+        RECT huge{0, 0, 200000, 200000};
+        DBLBufferCDC buffer;
+        EXPECT_EQ(buffer.Create(&target, huge), 0);
+        EXPECT_EQ(buffer.GetSafeHdc(), nullptr);
+        EXPECT_EQ(buffer.Render(nullptr), -1);
+    }
+    EXPECT_EQ(canvas.At(0, 0), RGB(10, 20, 30));
+}
+
 TEST(DoubleBuffer, RenderCopiesAndAlwaysClearsTheClipRegion) {
     PixelCanvas canvas(16, 8);
     canvas.Fill(RGB(0, 0, 0));
