@@ -37,12 +37,6 @@ std::unique_ptr<GalleryWindow> g_window;
 
 } // namespace
 
-// The program entry: the layer's application start-up (the static afxmain library's WinMain
-// is not pulled in ahead of the C runtime's reference to it).
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
-    return AfxWinMain(instance, previous, commandLine, show);
-}
-
 GalleryApp::GalleryApp() : CWinApp("Trellis gallery") {}
 
 BOOL GalleryApp::InitInstance() {
