@@ -285,3 +285,26 @@ TEST_F(ChildSkinTest, ADestroyedButtonKeepsNoPropertiesAndGetsItsProcedureBack) 
     EXPECT_EQ(g_buttonLeftovers.engineProps, 0);
     EXPECT_TRUE(g_buttonLeftovers.ownProcedureBack);
 }
+
+namespace {
+
+int g_clicks = 0;
+
+LRESULT CALLBACK CountingParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+        ++g_clicks;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(ChildSkinTest, ASkinnedButtonStillReportsItsClicks) {
+    HWND parent = MakeWindow(300, 220);
+    SetWindowLongPtrA(parent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingParent));
+    engine_->Attach(parent);
+    HWND button = AddButton(parent, BS_PUSHBUTTON);
+    engine_->SkinAllChildren();
+    g_clicks = 0;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(g_clicks, 1);
+}
