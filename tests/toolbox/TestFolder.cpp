@@ -5,8 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
@@ -24,10 +22,10 @@ void RemoveTree(const std::string& path) {
         } while (FindNextFileA(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!RemoveDirectoryA(path.c_str()))
+        DeleteFileA(path.c_str());
 }
-
-} // namespace
 
 TestFolder::TestFolder() {
     static unsigned counter = 0;

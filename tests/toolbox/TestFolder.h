@@ -20,5 +20,7 @@ private:
 
 // Folder of the running test program (where the build puts every program).
 std::string ProgramFolder();
+// Removes a file or a folder with everything in it (read-only files included).
+void RemoveTree(const std::string& path);
 std::string ReadFileText(const std::string& path);
 bool WriteFileText(const std::string& path, const std::string& text);
