@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "ProgressWindow.h"
 #include "SampleGame.h"
+#include "SkinEngine.h"
 #include "SkinColour.h"
 #include "TestFolder.h"
 #include "Unzip.h"
@@ -300,13 +301,23 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
     EXPECT_FALSE(IsInstalling());
 }
 
-TEST_F(MainWindowTest, HelpExplainsWithAnInformationBox) {
-    ShowHelp();
-    ASSERT_TRUE(watcher.WaitFor(1));
-    SeenMessageBox help = watcher.Seen()[0];
-    EXPECT_EQ("点击你想要使用的功能就可以了。如果出现失败提示，请尝试重新安装。", help.text);
-    EXPECT_EQ("信息：", help.caption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), help.icon);
+TEST_F(MainWindowTest, HelpButtonExplainsWithAnInformationBox) {
+    const SkinWindowRecord* record = SkinEngine::Instance()->Record(main);
+    ASSERT_NE(nullptr, record);
+    const SkinElement* help = nullptr;
+    for (const SkinElement& element : record->elements)
+        if (element.type == ElementCaptionButton && element.kind == CaptionHelp)
+            help = &element;
+    ASSERT_NE(nullptr, help);
+    LPARAM at = MAKELPARAM((help->hit.left + help->hit.right) / 2, (help->hit.top + help->hit.bottom) / 2);
+    PostMessageA(main, WM_MOUSEMOVE, 0, at);
+    PostMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(main, WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(PumpUntil([&] { return !watcher.Seen().empty(); }));
+    SeenMessageBox box = watcher.Seen()[0];
+    EXPECT_EQ("点击你想要使用的功能就可以了。如果出现失败提示，请尝试重新安装。", box.text);
+    EXPECT_EQ("信息：", box.caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), box.icon);
 }
 
 TEST_F(MainWindowTest, RunGameStartsThePlayerInItsOwnFolderAndIsSilentWithoutIt) {

@@ -77,6 +77,7 @@ void OnMainCreated() {
     options.mainMenuButton = false;
     options.sizable = false;
     AttachSkin(MainWindow(), options);
+    SetSkinHelpHandler(MainWindow(), ShowHelp);
     SetSkinStatusText(MainWindow(), kStatusText);
     // The user can never empty a drop-down list's selection, so starting with "原版"
     // keeps the non-existent package balls-1.zi out of reach.

@@ -9,6 +9,11 @@ void AttachSkin(const DesignedWindow& window, const AttachOptions& options) {
     }
 }
 
+void SetSkinHelpHandler(const DesignedWindow& window, Handler handler) {
+    if (SkinEngine* engine = SkinEngine::Instance())
+        engine->SetHelpHandler(window.Handle(), handler);
+}
+
 void SetSkinStatusText(const DesignedWindow& window, const Text& text) {
     if (SkinEngine* engine = SkinEngine::Instance())
         engine->SetStatusText(window.Handle(), text.c_str());

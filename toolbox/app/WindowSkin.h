@@ -10,6 +10,8 @@ namespace toolbox {
 // Attaches the window's frame to the skin and skins the child controls of every attached
 // window.
 void AttachSkin(const DesignedWindow& window, const AttachOptions& options);
+// The handler runs when the user clicks the window's help caption button.
+void SetSkinHelpHandler(const DesignedWindow& window, Handler handler);
 void SetSkinStatusText(const DesignedWindow& window, const Text& text);
 void SetSkinBannerColour(COLORREF colour);
 
