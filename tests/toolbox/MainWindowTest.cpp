@@ -227,6 +227,23 @@ TEST_F(MainWindowTest, ProgressShowsEachReportAndClosesBeforeTheResult) {
     EXPECT_EQ(300000u, ReadFileText(game / GameInProgramFolder::Level(2)).size());
 }
 
+TEST_F(MainWindowTest, ManyEntriesShowEachPercentageOnce) {
+    ZipWriter package;
+    package.AddDirectory("Database/");
+    for (int i = 0; i < 250; ++i)
+        package.AddFile("Database/entry" + std::to_string(i) + ".txt", "x", ZipWriter::Method::Stored);
+    PutPackage("Database.zi", package);
+    ProgressLog log;
+    ExpectInstalled("全通关存档");
+    std::vector<std::string> titles;
+    for (const std::string& event : ProgressLog::events)
+        if (event.rfind("title ", 0) == 0)
+            titles.push_back(event.substr(6));
+    ASSERT_EQ(101u, titles.size()); // 251 reports, 101 different percentages
+    for (int percent = 0; percent <= 100; ++percent)
+        EXPECT_EQ(std::to_string(percent) + "%", titles[static_cast<size_t>(percent)]);
+}
+
 TEST_F(MainWindowTest, FailuresLeaveTheProgressWindowOpenForTheNextInstall) {
     DeleteFileA((game / "datas\\Level_02.zi").c_str());
     SeenMessageBox missing = ClickForMessage("第2关");

@@ -11,8 +11,17 @@ namespace {
 const char kBar[] = "bar";
 const char kFile[] = "file";
 const char kUnzip[] = "unzip";
+const DWORD kRefreshInterval = 100; // ms
+
+// The report shown last and when.
+struct ShownReport {
+    int percent;
+    DWORD at;
+};
+ShownReport shown{-1, 0};
 
 void OnProgressCreated() {
+    shown = {-1, 0};
     AttachOptions options;
     options.minimizeBox = false;
     options.maximizeBox = false;
@@ -47,10 +56,21 @@ Element& PackageUnzipUnit() {
 }
 
 void OnUnzipProgress(int percent) {
+    // Showing a report costs more than extracting a small entry (the bar repaints at once),
+    // so reports that change nothing a person could see are passed over: each new
+    // percentage is shown, and in between the file name and pending messages get a turn
+    // once a refresh interval has passed, which keeps the windows responsive.
+    DWORD now = GetTickCount();
+    bool newPercent = percent != shown.percent;
+    if (!newPercent && now - shown.at < kRefreshInterval)
+        return;
+    shown = {percent, now};
     DesignedWindow& window = ProgressWindow();
-    window.Item(kBar).SetPosition(percent);
+    if (newPercent) {
+        window.Item(kBar).SetPosition(percent);
+        window.SetTitle(ToText(percent) + "%");
+    }
     window.Item(kFile).SetCaption(CurrentUnzipFile(PackageUnzipUnit()));
-    window.SetTitle(ToText(percent) + "%");
     ProcessPendingEvents();
     if (percent == 100)
         CloseWindow(window);
