@@ -2,6 +2,7 @@
 // on a large archive (the ratio should stay at or above 0.95) and the cost per entry at
 // 100, 1,000 and 10,000 small entries (which should stay flat).
 //   unzip_bench [entries for the large archive, default 3000]
+#include "BenchSupport.h"
 #include "Unzip.h"
 #include "ZipWriter.h"
 
@@ -21,46 +22,6 @@
 namespace {
 
 const size_t kBufferSize = 256 * 1024;
-
-double Seconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Text-like data that deflates about as well as game files do, different per entry.
-std::string EntryData(size_t size, unsigned seed) {
-    static const char* const words[] = {"level ", "ball ",  "texture ", "0.25 ",
-                                        "speed ", "model ", "\r\n",     "wood "};
-    std::string data;
-    data.reserve(size + 16);
-    unsigned state = seed * 2654435761u + 1;
-    while (data.size() < size) {
-        state = state * 1103515245u + 12345u;
-        data += words[(state >> 16) & 7];
-        data += static_cast<char>('a' + (state >> 8) % 26);
-    }
-    data.resize(size);
-    return data;
-}
-
-// Entries spread over folders of 100, each folder with its directory entry first.
-std::string MakeArchive(int entries, size_t entrySize, uint64_t& totalBytes) {
-    ZipWriter zip;
-    totalBytes = 0;
-    for (int i = 0; i < entries; ++i) {
-        std::string folder = "dir" + std::to_string(i / 100) + "/";
-        if (i % 100 == 0)
-            zip.AddDirectory(folder);
-        std::string data = EntryData(entrySize, static_cast<unsigned>(i));
-        totalBytes += data.size();
-        zip.AddFile(folder + "file" + std::to_string(i) + ".dat", data);
-    }
-    return zip.Finish();
-}
 
 // What a plain extractor does with minizip: no name checks, files written in place.
 bool BareExtract(const std::string& archive, const std::string& target) {
@@ -135,24 +96,6 @@ std::string WorkFolder() {
     std::string folder = std::string(temp) + "unzip-bench-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
-}
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\" + name);
-            else
-                DeleteFileA((path + "\\" + name).c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
 }
 
 } // namespace
