@@ -2,9 +2,11 @@
 # The demo command: installs what is missing, builds the x86_64 programs, generates a
 # sample game folder under out/demo/ and starts the toolbox in it.
 # Without a display it runs under a private Xvfb, saves what the user would see to
-# out/screenshots/ (start-up window outside a game folder, first-run report, main
-# window) and ends by itself. With a display it opens the toolbox for the user: the first
-# run unpacks data.zip, and once its report is closed the toolbox starts again as asked.
+# out/screenshots/ (start-up window outside a game folder, first-run report, then a short
+# tour of a normal start: main window, progress window while all levels are installed, map
+# window replacing a level) and ends by itself. With a display it opens the toolbox for the
+# user: the first run unpacks data.zip, and once its report is closed the toolbox starts
+# again as asked.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
@@ -13,7 +15,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target toolbox samplegame Player
+cmake --build "$build" -j"$(nproc)" --target toolbox samplegame Player tour
 bin="$build/bin"
 
 source "$root/scripts/wine-env.sh"
@@ -55,6 +57,14 @@ show() {
 }
 show "$demo/elsewhere" startup-window.png
 show "$demo/game" first-run.png
-show "$demo/game" main-window.png
+# A normal start, driven like a user by the tour program, which pictures each stop.
+"$WINE_LOADER" "$bin/tour.exe" "$(windows_path "$demo/game")" "$(windows_path "$shots")"
+for picture in main-window progress-window map-window; do
+    if [ -f "$shots/$picture.bmp" ]; then
+        convert "$shots/$picture.bmp" "$shots/$picture.png"
+        rm "$shots/$picture.bmp"
+        echo "screenshot: out/screenshots/$picture.png"
+    fi
+done
 # The Trellis gallery on the same display: out/screenshots/gallery.png.
 GALLERY_HEADLESS=1 bash "$root/scripts/gallery-demo.sh"
