@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
             PostMessageA(Button("第9关"), BM_CLICK, 0, 0);
             PostMessageA(Button("运行游戏"), BM_CLICK, 0, 0);
             PostMessageA(Button("更换地图"), BM_CLICK, 0, 0);
-            PostMessageA(main, WM_CLOSE, 0, 0);
+            PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); // what the close caption button sends
         }
         if (event == "message box")
             mainAliveAtResult = IsWindow(main) != FALSE;
