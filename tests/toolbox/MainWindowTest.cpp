@@ -261,6 +261,10 @@ TEST_F(MainWindowTest, FailuresLeaveTheProgressWindowOpenForTheNextInstall) {
     EXPECT_EQ("失败!未知错误!", ClickForMessage("第5关").text);
     EXPECT_EQ(progress, WindowHandle(ProgressWindow())); // the same window, reused
 
+    // Only a program can empty the ball patch list: the package name is then balls-1.zi.
+    SendMessageA(MainWindow().Item("balls").Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    EXPECT_EQ("参数错误!", ClickForMessage("确定").text);
+
     ExpectInstalled("第3关");
     EXPECT_FALSE(IsWindowLoaded(ProgressWindow()));
 }

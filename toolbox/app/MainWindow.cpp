@@ -70,6 +70,9 @@ void OnChangeMapClick() {
 }
 
 void OnMainCreated() {
+    // The user can never empty a drop-down list's selection, so starting with "原版"
+    // keeps the non-existent package balls-1.zi out of reach.
+    MainWindow().Item(kBallList).SetSelection(0);
     AttachOptions options;
     options.minimizeBox = true;
     options.maximizeBox = false;
@@ -79,9 +82,6 @@ void OnMainCreated() {
     AttachSkin(MainWindow(), options);
     SetSkinHelpHandler(MainWindow(), ShowHelp);
     SetSkinStatusText(MainWindow(), kStatusText);
-    // The user can never empty a drop-down list's selection, so starting with "原版"
-    // keeps the non-existent package balls-1.zi out of reach.
-    MainWindow().Item(kBallList).SetSelection(0);
     ApplySavedSkinColour();
 }
 
