@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Configures and builds one target: build.sh x86_64|i686 [extra cmake arguments].
+# Configures and builds one target architecture into ${BUILD_ROOT:-build}/ARCH:
+#   build.sh x86_64|i686 [cmake target ...]   (no target: everything)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=${1:?x86_64 or i686}
 shift
 build="${BUILD_ROOT:-$root/build}/$arch"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-fi
-cmake --build "$build" -j"$(nproc)"
+# Configured every time (quick when nothing changed): make cannot build a target that a
+# stale configuration does not know yet.
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+targets=()
+for target in "$@"; do
+    targets+=(--target "$target")
+done
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"

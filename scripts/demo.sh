@@ -4,35 +4,25 @@
 # Without a display it runs under a private Xvfb, saves what the user would see to
 # out/screenshots/ (start-up window outside a game folder, first-run report, then a short
 # tour of a normal start: main window, progress window while all levels are installed, map
-# window replacing a level) and ends by itself. With a display it opens the toolbox for the
-# user: the first run unpacks data.zip, and once its report is closed the toolbox starts
-# again as asked.
+# window replacing a level), then of the skin demo and the Trellis gallery, and ends by
+# itself. With a display it opens the toolbox for the user: the first run unpacks data.zip,
+# and once its report is closed the toolbox starts again as asked; then the skin demo and
+# the gallery open in turn.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
-build="${BUILD_ROOT:-$root/build}/x86_64"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" -j"$(nproc)" --target toolbox samplegame Player tour
-bin="$build/bin"
+bash "$root/scripts/build.sh" x86_64 toolbox samplegame Player tour skindemo gallery
+bin="${BUILD_ROOT:-$root/build}/x86_64/bin"
 
-source "$root/scripts/wine-env.sh"
-source "$root/scripts/display.sh"
-headless=""
-if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-    headless=1
-fi
-ensure_display
-trap stop_display EXIT
-bash "$root/scripts/wine-prefix.sh"
+source "$root/scripts/session.sh"
+start_session
+# The skin demo and the gallery share this session (and its display) when headless.
+if [ -n "$headless" ]; then export DEMO_HEADLESS=1; fi
 
 demo="$root/out/demo"
 shots="$root/out/screenshots"
 rm -rf "$demo"
 mkdir -p "$demo/elsewhere" "$shots"
-windows_path() { echo "Z:${1//\//\\}"; }
 "$WINE_LOADER" "$bin/samplegame.exe" "$(windows_path "$demo/game")"
 cp "$bin/toolbox.exe" "$demo/game/"
 cp "$bin/toolbox.exe" "$demo/elsewhere/"
@@ -40,6 +30,8 @@ cp "$bin/toolbox.exe" "$demo/elsewhere/"
 if [ -z "$headless" ]; then
     (cd "$demo/game" && "$WINE_LOADER" toolbox.exe)
     (cd "$demo/game" && "$WINE_LOADER" toolbox.exe)
+    bash "$root/scripts/skin-demo.sh"
+    bash "$root/scripts/gallery-demo.sh"
     exit 0
 fi
 
@@ -66,5 +58,6 @@ for picture in main-window progress-window map-window; do
         echo "screenshot: out/screenshots/$picture.png"
     fi
 done
-# The Trellis gallery on the same display: out/screenshots/gallery.png.
-GALLERY_HEADLESS=1 bash "$root/scripts/gallery-demo.sh"
+# The skin demo and the Trellis gallery on the same display.
+bash "$root/scripts/skin-demo.sh"
+bash "$root/scripts/gallery-demo.sh"

@@ -1,30 +1,17 @@
 #!/usr/bin/env bash
-# The skin demo: builds it (x86_64) and runs it. With a display it opens the demo for the
-# user. Without one, or with --shots, it saves what the user would see to out/screenshots/
+# The skin demo: builds and runs it. With a display it opens the demo for the user.
+# Headless, or with --shots, it saves what the user would see to out/screenshots/
 # (skin-demo.png, skin-demo-hover.png with the mouse on a caption button, skin-demo-tab.png
 # with another tab selected) and ends by itself.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/install-deps.sh"
-build="${BUILD_ROOT:-$root/build}/x86_64"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" -j"$(nproc)" --target skindemo
-demo="$build/bin/skindemo.exe"
+bash "$root/scripts/build.sh" x86_64 skindemo
+demo="${BUILD_ROOT:-$root/build}/x86_64/bin/skindemo.exe"
 
-source "$root/scripts/wine-env.sh"
-source "$root/scripts/display.sh"
-shots_only=""
-if [ "${1:-}" = "--shots" ] || [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-    shots_only=1
-fi
-ensure_display
-trap stop_display EXIT
-bash "$root/scripts/wine-prefix.sh"
-
-if [ -z "$shots_only" ]; then
+source "$root/scripts/session.sh"
+if [ "${1:-}" = "--shots" ]; then export DEMO_HEADLESS=1; fi
+start_session
+if [ -z "$headless" ]; then
     "$WINE_LOADER" "$demo"
     exit 0
 fi

@@ -7,10 +7,7 @@ bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh" i686
 bash "$root/scripts/build.sh" x86_64
 
-source "$root/scripts/wine-env.sh"
-source "$root/scripts/display.sh"
-ensure_display
-trap stop_display EXIT
-bash "$root/scripts/wine-prefix.sh"
+source "$root/scripts/session.sh"
+start_session
 cd "${BUILD_ROOT:-$root/build}/x86_64"
 ctest --output-on-failure -j2 "$@"
