@@ -4,9 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# fonts-wine carries the symbol font the standard caption buttons are drawn with.
 packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev wine64 xvfb xauth
-          fonts-wqy-microhei fonts-wine locales cmake googletest python3 imagemagick dpkg-dev x11-utils)
+          fonts-wqy-microhei locales cmake googletest python3 imagemagick dpkg-dev x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do
