@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(Platform, AnsiCodePageIsChinese)
-{
+TEST(Platform, AnsiCodePageIsChinese) {
     EXPECT_EQ(GetACP(), 936u);
 }
 
-TEST(Platform, ChineseFaceNameResolvesToAnInstalledFont)
-{
+TEST(Platform, ChineseFaceNameResolvesToAnInstalledFont) {
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
     HGDIOBJ old = SelectObject(dc, font);
@@ -23,8 +21,7 @@ TEST(Platform, ChineseFaceNameResolvesToAnInstalledFont)
     EXPECT_EQ(std::string(face).find("Tahoma"), std::string::npos);
 }
 
-TEST(Platform, MessageBoxIsRecordedAndDismissed)
-{
+TEST(Platform, MessageBoxIsRecordedAndDismissed) {
     MessageBoxWatcher watcher;
     int pressed = MessageBoxA(nullptr, "初始化成功", "信息：", MB_ICONINFORMATION | MB_TASKMODAL);
     EXPECT_EQ(pressed, IDOK);

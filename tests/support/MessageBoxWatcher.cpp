@@ -4,8 +4,7 @@ namespace {
 
 const int kMessageTextId = 0xFFFF;
 
-std::string WindowText(HWND window)
-{
+std::string WindowText(HWND window) {
     int length = GetWindowTextLengthA(window);
     std::string text(length + 1, '\0');
     text.resize(GetWindowTextA(window, &text[0], length + 1));
@@ -13,8 +12,7 @@ std::string WindowText(HWND window)
 }
 
 // The box's icon is a static control showing one of the shared system icons.
-UINT IconKind(HWND box)
-{
+UINT IconKind(HWND box) {
     struct Kind {
         LPCSTR id;
         UINT style;
@@ -39,8 +37,7 @@ struct Search {
     std::vector<HWND> boxes;
 };
 
-BOOL CALLBACK CollectBoxes(HWND window, LPARAM param)
-{
+BOOL CALLBACK CollectBoxes(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
@@ -54,25 +51,20 @@ BOOL CALLBACK CollectBoxes(HWND window, LPARAM param)
 } // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(DWORD processId)
-    : process_(processId), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Watch(); })
-{
-}
+    : process_(processId), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Watch(); }) {}
 
-MessageBoxWatcher::~MessageBoxWatcher()
-{
+MessageBoxWatcher::~MessageBoxWatcher() {
     SetEvent(stop_);
     thread_.join();
     CloseHandle(stop_);
 }
 
-std::vector<SeenMessageBox> MessageBoxWatcher::Seen() const
-{
+std::vector<SeenMessageBox> MessageBoxWatcher::Seen() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
 }
 
-bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) const
-{
+bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) const {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs) {
         {
@@ -85,8 +77,7 @@ bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) const
     return false;
 }
 
-void MessageBoxWatcher::Watch()
-{
+void MessageBoxWatcher::Watch() {
     while (WaitForSingleObject(stop_, 15) == WAIT_TIMEOUT) {
         Search search{process_, {}};
         EnumWindows(CollectBoxes, reinterpret_cast<LPARAM>(&search));
@@ -95,8 +86,7 @@ void MessageBoxWatcher::Watch()
     }
 }
 
-void MessageBoxWatcher::Record(HWND box)
-{
+void MessageBoxWatcher::Record(HWND box) {
     HWND textControl = GetDlgItem(box, kMessageTextId);
     if (!textControl || GetWindowTextLengthA(textControl) == 0)
         return; // not filled in yet, or not a message box

@@ -6,8 +6,7 @@
 
 namespace {
 
-std::string ModuleFolder()
-{
+std::string ModuleFolder() {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path, length);
@@ -16,8 +15,7 @@ std::string ModuleFolder()
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char cwd[MAX_PATH];
     DWORD length = GetCurrentDirectoryA(MAX_PATH, cwd);
     HANDLE file = CreateFileA((ModuleFolder() + "\\player-ran.txt").c_str(), GENERIC_WRITE, 0, nullptr,
