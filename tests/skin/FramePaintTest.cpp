@@ -247,6 +247,34 @@ TEST_F(FramePaintTest, TitleTextShowsInWhite) {
     EXPECT_EQ(whitePixels(CaptureFrame(untitled)), 0);
 }
 
+// The progress window changes its title at every step: the banner follows without a rebuild,
+// and shows what a full rebuild would show, also after a long title ran under the close button.
+TEST_F(FramePaintTest, ANewTitleRepaintsTheBannerAsAFullRebuildWould) {
+    auto differing = [](const FrameCapture& a, const FrameCapture& b) {
+        int count = 0;
+        for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+            count += a.pixels[i] != b.pixels[i];
+        return count;
+    };
+    HWND window = MakeWindow(301, 107, "1%");
+    AttachOptions progress;
+    progress.minimizeBox = false;
+    progress.maximizeBox = false;
+    engine_->Attach(window, progress);
+    engine_->SetStatusText(window, "3D Entities\\Level\\Level_05.nmo");
+    FrameCapture shown = CaptureFrame(window);
+    for (const char* title : {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "2%", "100%", ""}) {
+        const INT_PTR bitmap = Prop(window, skinprop::CacheBitmap);
+        SetWindowTextA(window, title);
+        FrameCapture changed = CaptureFrame(window);
+        EXPECT_GT(differing(shown, changed), 20) << title;
+        EXPECT_EQ(Prop(window, skinprop::CacheBitmap), bitmap) << "only the title band is repainted";
+        engine_->RepaintAll();
+        shown = CaptureFrame(window);
+        EXPECT_EQ(differing(changed, shown), 0) << title;
+    }
+}
+
 TEST_F(FramePaintTest, StatusTextIsDrawnIntoItsElement) {
     HWND window = MakeWindow(387, 324);
     engine_->Attach(window);

@@ -8,8 +8,9 @@
 namespace {
 
 constexpr int kFrameTileY = 90;
-constexpr int kSlice = 5;      // frame corners and edges
-constexpr int kStripWidth = 3; // side strips beside the client panel
+constexpr int kSlice = 5;            // frame corners and edges
+constexpr int kStripWidth = 3;       // side strips beside the client panel
+constexpr int kTitleBandBottom = 27; // icon, title and caption buttons lie above the tab strip
 
 struct WindowSize {
     int w = 0, h = 0;
@@ -282,6 +283,32 @@ void FramePainter::RedrawElement(HWND window, int index) const {
         DrawElement(*element, cache, graphics.get());
     HDC windowDC = GetDC(window);
     BitBlt(windowDC, x, y, width, height, cache, x, y, SRCCOPY);
+    ReleaseDC(window, windowDC);
+}
+
+void FramePainter::RedrawTitle(HWND window) const {
+    HDC cache = CacheDC(window);
+    if (!cache || !ReadProp(window, skinprop::CacheBitmap))
+        return;
+    const int w = static_cast<int>(ReadProp(window, skinprop::CacheWidth));
+    const RECT band{0, 0, w, std::min(BannerHeight(window), kTitleBandBottom)};
+    BitBlt(cache, 0, 0, w, band.bottom, ReadHandleProp<HDC>(window, skinprop::BackDC), 0, 0, SRCCOPY);
+    // Anything reaching out of the band (a status bar in a very low window) keeps its pixels.
+    const int saved = SaveDC(cache);
+    IntersectClipRect(cache, band.left, band.top, band.right, band.bottom);
+    if (GdipGraphics graphics = GraphicsOn(cache)) {
+        DrawIconAndTitle(window, cache, graphics.get());
+        if (SkinWindowRecord* record = registry_.RecordOf(window)) {
+            for (const SkinElement& element : record->elements) {
+                RECT overlap{};
+                if (element.visible && IntersectRect(&overlap, &element.hit, &band))
+                    DrawElement(element, cache, graphics.get());
+            }
+        }
+    }
+    RestoreDC(cache, saved);
+    HDC windowDC = GetDC(window);
+    BitBlt(windowDC, 0, 0, w, band.bottom, cache, 0, 0, SRCCOPY);
     ReleaseDC(window, windowDC);
 }
 

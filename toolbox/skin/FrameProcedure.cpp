@@ -122,8 +122,16 @@ LRESULT CALLBACK SkinFrameProcedure(HWND window, UINT message, WPARAM wParam, LP
         if (int zone = SizingZone(window, lParam))
             return zone;
         return Forward(previous, window, message, wParam, lParam);
+    case WM_SETTEXT: {
+        // The banner shows the title: it follows every change.
+        LRESULT result = Forward(previous, window, message, wParam, lParam);
+        painter.RedrawTitle(window);
+        return result;
+    }
     case WM_NCLBUTTONDOWN:
-        StartEdgeSizing(window, wParam, lParam);
+        // The default handler would start a second sizing loop once the first has ended.
+        if (StartEdgeSizing(window, wParam, lParam))
+            return 0;
         return Forward(previous, window, message, wParam, lParam);
     case WM_SETCURSOR:
         if (SetZoneCursor(window, wParam, lParam))
