@@ -40,12 +40,13 @@ int SizingZone(HWND window, LPARAM screenPoint) {
     return 0;
 }
 
-void StartEdgeSizing(HWND window, WPARAM hitCode, LPARAM screenPoint) {
+bool StartEdgeSizing(HWND window, WPARAM hitCode, LPARAM screenPoint) {
     if (IsZoomed(window) || hitCode < HTLEFT || hitCode > HTBOTTOMRIGHT)
-        return;
+        return false;
     // The sizing edges WMSZ_LEFT..WMSZ_BOTTOMRIGHT follow the hit codes in the same order.
     const WPARAM edge = hitCode - HTLEFT + WMSZ_LEFT;
     SendMessageA(window, WM_SYSCOMMAND, SC_SIZE | edge, screenPoint);
+    return true;
 }
 
 bool SetZoneCursor(HWND window, WPARAM cursorWindow, LPARAM hitCodeAndMessage) {
