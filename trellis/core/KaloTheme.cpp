@@ -147,20 +147,8 @@ int RegisterKaloBrush(COLORREF color) {
 int RegisterKaloFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                      BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                      BYTE quality, BYTE pitchAndFamily, const char* faceName) {
-    LOGFONTA logFont{};
-    logFont.lfHeight = height;
-    logFont.lfWidth = width;
-    logFont.lfEscapement = escapement;
-    logFont.lfOrientation = orientation;
-    logFont.lfWeight = weight;
-    logFont.lfItalic = italic;
-    logFont.lfUnderline = underline;
-    logFont.lfStrikeOut = strikeOut;
-    logFont.lfCharSet = charSet;
-    logFont.lfOutPrecision = outPrecision;
-    logFont.lfClipPrecision = clipPrecision;
-    logFont.lfQuality = quality;
-    logFont.lfPitchAndFamily = pitchAndFamily;
+    LOGFONTA logFont{height,    width,   escapement,   orientation,   weight,  italic,         underline,
+                     strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily, {}};
     lstrcpynA(logFont.lfFaceName, faceName ? faceName : "", LF_FACESIZE);
     return g_theme.AddFont(logFont);
 }

@@ -3,6 +3,9 @@
 #include <afxcmn.h>
 
 BOOL CComboBoxEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    // Its class is not among those a program registers at start-up.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_USEREX_CLASSES};
+    ::InitCommonControlsEx(&classes);
     return CWnd::Create(WC_COMBOBOXEXA, nullptr, style, rect, parent, id);
 }
 

@@ -19,6 +19,14 @@ HDC HandleOf(const CDC* dc) {
     return dc ? dc->m_hDC : nullptr;
 }
 
+// The ...Ex calls that move an origin or position hand the previous point back through their
+// last argument; the wrappers return it.
+template <class Fn> CPoint PreviousPoint(Fn call, HDC dc, int x, int y) {
+    POINT old{0, 0};
+    call(dc, x, y, &old);
+    return old;
+}
+
 } // namespace
 
 CDC::~CDC() {
@@ -194,9 +202,7 @@ int CDC::SetMapMode(int mode) {
 }
 
 CPoint CDC::SetViewportOrg(int x, int y) {
-    POINT old{0, 0};
-    ::SetViewportOrgEx(m_hDC, x, y, &old);
-    return old;
+    return PreviousPoint(::SetViewportOrgEx, m_hDC, x, y);
 }
 
 CPoint CDC::SetViewportOrg(POINT pt) {
@@ -204,9 +210,7 @@ CPoint CDC::SetViewportOrg(POINT pt) {
 }
 
 CPoint CDC::OffsetViewportOrg(int dx, int dy) {
-    POINT old{0, 0};
-    ::OffsetViewportOrgEx(m_hDC, dx, dy, &old);
-    return old;
+    return PreviousPoint(::OffsetViewportOrgEx, m_hDC, dx, dy);
 }
 
 CPoint CDC::GetViewportOrg() const {
@@ -216,9 +220,7 @@ CPoint CDC::GetViewportOrg() const {
 }
 
 CPoint CDC::SetWindowOrg(int x, int y) {
-    POINT old{0, 0};
-    ::SetWindowOrgEx(m_hDC, x, y, &old);
-    return old;
+    return PreviousPoint(::SetWindowOrgEx, m_hDC, x, y);
 }
 
 CPoint CDC::SetWindowOrg(POINT pt) {
@@ -232,9 +234,7 @@ CPoint CDC::GetWindowOrg() const {
 }
 
 CPoint CDC::SetBrushOrg(int x, int y) {
-    POINT old{0, 0};
-    ::SetBrushOrgEx(m_hDC, x, y, &old);
-    return old;
+    return PreviousPoint(::SetBrushOrgEx, m_hDC, x, y);
 }
 
 CPoint CDC::SetBrushOrg(POINT pt) {
@@ -294,9 +294,7 @@ BOOL CDC::RectVisible(LPCRECT rect) const {
 }
 
 CPoint CDC::MoveTo(int x, int y) {
-    POINT old{0, 0};
-    ::MoveToEx(m_hDC, x, y, &old);
-    return old;
+    return PreviousPoint(::MoveToEx, m_hDC, x, y);
 }
 
 CPoint CDC::MoveTo(POINT pt) {
