@@ -17,6 +17,11 @@ if(result)
     message(FATAL_ERROR "building the host failed: ${result}")
 endif()
 file(COPY ${WORK_DIR}/host/package_host.exe DESTINATION ${WORK_DIR}/prefix/bin)
+# The host's own folder holds its settings: a colour, a repeated key (the first one wins and
+# ends the reading) and a key glued to its "=" that must be ignored.
+file(WRITE ${WORK_DIR}/prefix/bin/quillon.ini
+    "color_red = 0 255 0\ndialog_margin_left = 3\nbutton_ok_size = 70 20\ncolor_white=1 2 3\n"
+    "dialog_margin_left = 7\ndialog_margin_top = 9\n")
 execute_process(COMMAND ${WINE_RUN} ${WORK_DIR}/prefix/bin/package_host.exe RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the host failed: ${result}")
