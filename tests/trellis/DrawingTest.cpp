@@ -41,6 +41,18 @@ TEST(DoubleBuffer, NeverCreatedOrNullTargetDoesNothing) {
         EXPECT_EQ(idle.GetSafeHdc(), nullptr);
     }
     EXPECT_EQ(canvas.At(3, 3), RGB(10, 20, 30));
+
+    // A null target later on keeps the buffer already made, which still reaches its target.
+    {
+        BorrowedDC target(canvas.Dc());
+        RECT rect{0, 0, 8, 8};
+        DBLBufferCDC buffer;
+        ASSERT_EQ(buffer.Create(&target, rect), 1);
+        buffer.FillSolidRect(0, 0, 8, 8, RGB(90, 80, 70));
+        EXPECT_EQ(buffer.Create(nullptr, rect), 0);
+        EXPECT_EQ(buffer.Render(nullptr), 0);
+    }
+    EXPECT_EQ(canvas.At(3, 3), RGB(90, 80, 70));
 }
 
 TEST(DoubleBuffer, AFailedCreationKeepsNothing) {

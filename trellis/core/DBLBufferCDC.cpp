@@ -10,10 +10,11 @@ DBLBufferCDC::~DBLBufferCDC() {
 }
 
 LONG DBLBufferCDC::Create(CDC* target, RECT& rect) {
-    Release();
+    // A null target leaves a buffer already made untouched.
     if (!target) {
         return 0;
     }
+    Release();
     if (!m_bitmap.CreateCompatibleBitmap(target, rect.right, rect.bottom)) {
         return 0;
     }
