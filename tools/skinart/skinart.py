@@ -16,6 +16,7 @@ import zlib
 from pathlib import Path
 
 SS = 4  # supersampling factor per axis
+CREATION_TIME = "2009-06-18 21:04:00"  # fixed, so every build embeds the same bytes
 
 
 class Canvas:
@@ -108,20 +109,15 @@ def gloss(sheet):
     # Rows only: the engine stretches this region across the whole banner width.
     for y in range(90):
         t = y / 89.0
-        alpha = round(128 * (1 - t) ** 1.35)
+        alpha = round(128 * (1 - t))
         for x in range(150):
             sheet.set(x, y, (255, 255, 255, alpha))
 
 
 def status_strip(sheet):
-    # Rows only: stretched across the window. A dark hairline separates it from the panel.
+    # Rows only: stretched across the window.
     for y in range(26):
-        if y == 0:
-            rgba = (0, 0, 0, 46)
-        elif y == 1:
-            rgba = (255, 255, 255, 110)
-        else:
-            rgba = (255, 255, 255, round(77 - (77 - 18) * (y - 2) / 23))
+        rgba = (255, 255, 255, round(77 - (77 - 18) * y / 25))
         for x in range(180, 200):
             sheet.set(x, y, rgba)
 
@@ -347,7 +343,10 @@ def png_bytes(canvas):
     raw = b"".join(b"\x00" + bytes(v for p in canvas.px[y * canvas.width:(y + 1) * canvas.width] for v in p)
                    for y in range(canvas.height))
     header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+    # Two text chunks as image editors write them; the engine reads neither.
+    notes = (chunk(b"tEXt", b"Creation Time\x00" + CREATION_TIME.encode("latin-1")) +
+             chunk(b"tEXt", b"Software\x00skinart.py"))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + notes + chunk(b"IDAT", zlib.compress(raw, 9)) +
             chunk(b"IEND", b""))
 
 
