@@ -259,7 +259,10 @@ void GalleryPainter::ImageListDemo(const CRect& area) {
     const int y = stage.top + (stage.Height() - size) / 2 - 6;
     for (DWORD mode = 0; mode <= 4; ++mode) {
         const int x = stage.left + static_cast<int>(mode) * step;
-        list.Draw(&m_dc, 0, POINT{x, y}, mode);
+        // Placed through the context's origin: the keyed modes always draw there.
+        const CPoint origin = m_dc.OffsetViewportOrg(x, y);
+        list.Draw(&m_dc, 0, POINT{0, 0}, mode);
+        m_dc.SetViewportOrg(origin);
         char label[8];
         std::snprintf(label, sizeof label, "%lu", mode);
         Text(x + size / 2 - 3, y + size + 4, label, GetKaloColor(ZC_N_TOOLBARBUTTONTEXT),

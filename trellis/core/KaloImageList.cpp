@@ -114,10 +114,10 @@ BOOL KaloImageList::Draw(CDC* dc, int index, POINT pt, DWORD mode) {
         DrawMasked(dc, image, m_globalMask, pt, size);
         break;
     case DrawOwnKey:
-        DrawKeyed(dc, image, m_colorMasks[index], pt, size);
+        DrawKeyed(dc, image, m_colorMasks[index], size);
         break;
     default:
-        DrawKeyed(dc, image, m_globalColorMask, pt, size);
+        DrawKeyed(dc, image, m_globalColorMask, size);
         break;
     }
     return FALSE;
@@ -135,12 +135,14 @@ void KaloImageList::DrawMasked(CDC* dc, CBitmap& image, CBitmap* mask, POINT pt,
     memory.SelectObject(previous);
 }
 
-void KaloImageList::DrawKeyed(CDC* dc, CBitmap& image, COLORREF key, POINT pt, SIZE size) {
+// The keyed modes draw at the context's origin, whatever point the caller gives: hosts
+// position them through the context (every caller passes the origin).
+void KaloImageList::DrawKeyed(CDC* dc, CBitmap& image, COLORREF key, SIZE size) {
     CDC memory;
     if (!memory.CreateCompatibleDC(dc)) {
         return;
     }
     CBitmap* previous = memory.SelectObject(&image);
-    KaloCtlTransparentBlt(dc->GetSafeHdc(), pt.x, pt.y, size.cx, size.cy, memory.GetSafeHdc(), 0, 0, key);
+    KaloCtlTransparentBlt(dc->GetSafeHdc(), 0, 0, size.cx, size.cy, memory.GetSafeHdc(), 0, 0, key);
     memory.SelectObject(previous);
 }

@@ -46,7 +46,7 @@ public:
 private:
     bool Has(int index) const;
     void DrawMasked(CDC* dc, CBitmap& image, CBitmap* mask, POINT pt, SIZE size);
-    void DrawKeyed(CDC* dc, CBitmap& image, COLORREF key, POINT pt, SIZE size);
+    void DrawKeyed(CDC* dc, CBitmap& image, COLORREF key, SIZE size);
 
     std::vector<CBitmap*> m_images;
     std::vector<CBitmap*> m_masks;
