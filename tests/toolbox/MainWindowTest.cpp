@@ -173,6 +173,8 @@ public:
     ProgressLog& operator=(const ProgressLog&) = delete;
 
     static std::vector<std::string> events;
+    // The dialog whose creation was recorded last as "message box" (any dialog counts).
+    static HWND lastDialog;
     // Called with each event as it is recorded.
     static std::function<void(const std::string&)> onEvent;
 
@@ -193,8 +195,10 @@ private:
             else if (call->hwnd == progress && call->message == WM_DESTROY)
                 Add("closed");
         }
-        if (code == HC_ACTION && call->message == WM_INITDIALOG)
+        if (code == HC_ACTION && call->message == WM_INITDIALOG) {
+            lastDialog = call->hwnd;
             Add("message box");
+        }
         if (code == HC_ACTION && call->message == WM_CREATE && call->hwnd == WindowHandle(MapWindow()))
             Add("map window");
         return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -204,6 +208,7 @@ private:
 };
 
 std::vector<std::string> ProgressLog::events;
+HWND ProgressLog::lastDialog = nullptr;
 std::function<void(const std::string&)> ProgressLog::onEvent;
 
 // Three file entries into folders the game already has.
@@ -288,16 +293,23 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
     DeleteFileA((game / GameInProgramFolder::Level(9)).c_str());
     bool mainAliveAtResult = false;
     bool mapOpened = false;
+    bool dialogDuringExtraction = false;
     ProgressLog log;
     ProgressLog::onEvent = [&](const std::string& event) {
         if (event == "title 33%") {
             PostMessageA(Button("第9关"), BM_CLICK, 0, 0);
             PostMessageA(Button("运行游戏"), BM_CLICK, 0, 0);
             PostMessageA(Button("更换地图"), BM_CLICK, 0, 0);
+            PostMessageA(MainWindow().Item("colour").Handle(), BM_CLICK, 0, 0);
             PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); // what the close caption button sends
         }
-        if (event == "message box")
+        if (event == "message box" && IsInstalling()) {
+            // The colour dialog: it would hold the extraction until closed.
+            dialogDuringExtraction = true;
+            PostMessageA(ProgressLog::lastDialog, WM_COMMAND, IDCANCEL, 0);
+        } else if (event == "message box") {
             mainAliveAtResult = IsWindow(main) != FALSE;
+        }
         if (event == "map window") {
             mapOpened = true;
             PostMessageA(WindowHandle(MapWindow()), WM_CLOSE, 0, 0); // never leave a modal window waiting
@@ -315,6 +327,7 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
     EXPECT_TRUE(mainAliveAtResult);
     EXPECT_FALSE(IsWindowLoaded(MainWindow()));
     EXPECT_FALSE(mapOpened);
+    EXPECT_FALSE(dialogDuringExtraction);
     EXPECT_EQ(300000u, ReadFileText(game / GameInProgramFolder::Level(2)).size());
     EXPECT_FALSE(Exists(game / GameInProgramFolder::Level(9)));
     PumpFor(1000); // a started player would have written its mark by now

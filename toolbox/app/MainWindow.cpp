@@ -69,6 +69,12 @@ void OnChangeMapClick() {
         LoadWindow(MapWindow(), &MainWindow(), true);
 }
 
+// The colour dialog is modal: opened from inside a progress report it would hold the
+// extraction until the user closed it.
+bool MayPickColour() {
+    return !IsInstalling();
+}
+
 void OnMainCreated() {
     // The user can never empty a drop-down list's selection, so starting with "原版"
     // keeps the non-existent package balls-1.zi out of reach.
@@ -107,7 +113,8 @@ WindowDesign MainDesign() {
         HyperlinkDesign("forum", "tumbra吧", {152, 240, 80, 16}, kForumPage),
         ButtonDesign("map", "更换地图", {264, 248, 96, 24}, OnChangeMapClick),
         LabelDesign("colourLabel", "皮肤颜色", {32, 264, 64, 16}),
-        ColourPickerDesign(kColour, {120, 264, 80, 16}, SaveSkinColour, SkinEngine::kDefaultBannerColour),
+        ColourPickerDesign(kColour, {120, 264, 80, 16}, SaveSkinColour, SkinEngine::kDefaultBannerColour,
+                           MayPickColour),
         ButtonDesign("run", "运行游戏", {224, 40, 136, 32}, OnRunGameClick),
     };
     design.elements.insert(design.elements.end(), others.begin(), others.end());

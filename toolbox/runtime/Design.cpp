@@ -54,10 +54,12 @@ ElementDesign ProgressBarDesign(const Text& name, Box box) {
     return Make(ElementKind::ProgressBar, name, box);
 }
 
-ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, COLORREF colour) {
+ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, COLORREF colour,
+                                 OpenQuery mayOpen) {
     ElementDesign design = Make(ElementKind::ColourPicker, name, box);
     design.onClick = onPicked;
     design.colour = colour;
+    design.mayOpen = mayOpen;
     return design;
 }
 

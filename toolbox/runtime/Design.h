@@ -15,6 +15,8 @@ using Handler = void (*)();
 using ProgressHandler = void (*)(int percent);
 // Asked when the user closes a window; false keeps it open.
 using CloseQuery = bool (*)();
+// Asked before a colour picker opens its colour dialog; false refuses the click.
+using OpenQuery = bool (*)();
 
 enum class ElementKind {
     None, // what a lookup of an unknown name yields: every property is inert
@@ -60,6 +62,7 @@ struct ElementDesign {
     Text filter;                          // open-file dialog, "Display name|*.ext" (more pairs allowed)
     Text defaultExtension;                // open-file dialog
     COLORREF colour = 0;                  // colour picker's initial colour
+    OpenQuery mayOpen = nullptr;          // colour picker; none: always opens
     bool ownFont = false;                 // use `font` instead of the window's font
     FontDesign font;
 };
@@ -80,7 +83,8 @@ ElementDesign ButtonDesign(const Text& name, const Text& caption, Box box, Handl
 ElementDesign EditDesign(const Text& name, Box box);
 ElementDesign DropDownListDesign(const Text& name, Box box, std::vector<Text> items);
 ElementDesign ProgressBarDesign(const Text& name, Box box);
-ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, COLORREF colour = RGB(0, 0, 0));
+ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, COLORREF colour = RGB(0, 0, 0),
+                                 OpenQuery mayOpen = nullptr);
 ElementDesign HyperlinkDesign(const Text& name, const Text& caption, Box box, const Text& address);
 ElementDesign OpenFileDialogDesign(const Text& name, const Text& filter, const Text& defaultExtension);
 ElementDesign UnzipUnitDesign(const Text& name, ProgressHandler onProgress = nullptr);

@@ -212,6 +212,8 @@ void Element::OnCommand(int notification) {
 }
 
 void Element::PickColour() {
+    if (design_.mayOpen && !design_.mayOpen())
+        return;
     static COLORREF customColours[16] = {};
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
