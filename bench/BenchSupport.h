@@ -1,4 +1,5 @@
-// Pieces the benchmarks share: a timer, generated archives and removal of their output.
+// Pieces the benchmarks share: a timer and generated archives (output is removed with the
+// tests' RemoveTree).
 #pragma once
 
 #include <cstdint>
@@ -11,4 +12,3 @@ double Seconds(const std::function<void()>& work);
 std::string EntryData(size_t size, unsigned seed);
 // Entries spread over folders of 100, each folder with its directory entry first.
 std::string MakeArchive(int entries, size_t entrySize, uint64_t& totalBytes);
-void RemoveTree(const std::string& path);

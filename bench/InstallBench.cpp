@@ -4,6 +4,7 @@
 //   install_bench [entries, default 3000]
 // Runs in a folder of its own: it is the program directory that packages install into.
 #include "BenchSupport.h"
+#include "TestFolder.h"
 #include "Files.h"
 #include "MainWindow.h"
 #include "PackageInstaller.h"

@@ -3,6 +3,7 @@
 // 100, 1,000 and 10,000 small entries (which should stay flat).
 //   unzip_bench [entries for the large archive, default 3000]
 #include "BenchSupport.h"
+#include "TestFolder.h"
 #include "Unzip.h"
 #include "ZipWriter.h"
 
