@@ -51,9 +51,9 @@ std::string ModulePath(HMODULE module) {
 }
 
 void CreateThemeFonts() {
-    for (const FontSpec& spec : kFonts) {
-        RegisterKaloFont(spec.height, spec.width, 0, 0, spec.weight, spec.italic, spec.underline, FALSE, 0, 0,
-                         0, 0, 0, spec.face);
+    for (const FontSpec& font : kFonts) {
+        RegisterKaloFont(font.height, font.width, 0, 0, font.weight, font.italic, font.underline, FALSE, 0, 0,
+                         0, 0, 0, font.face);
     }
     KaloCtlSetDefaultFont(g_theme.FontAt(0));
     KaloCtlSetDefaultBoldFont(g_theme.FontAt(1));
