@@ -55,9 +55,8 @@ struct EntryInfo {
     uLong dosDate = 0;
 };
 
-bool CurrentEntry(void* archive, EntryInfo& entry) {
+bool CurrentEntry(void* archive, std::vector<char>& name, EntryInfo& entry) {
     unz_file_info64 info;
-    std::vector<char> name(kLongestEntryName + 1);
     if (unzGetCurrentFileInfo64(archive, &info, name.data(), static_cast<uLong>(name.size()), nullptr, 0,
                                 nullptr, 0) != UNZ_OK)
         return false;
@@ -70,10 +69,11 @@ bool CurrentEntry(void* archive, EntryInfo& entry) {
 bool ReadEntryNames(void* archive, uint64_t count, std::vector<EntryInfo>& entries) {
     entries.clear();
     entries.reserve(static_cast<size_t>(count));
+    std::vector<char> name(kLongestEntryName + 1);
     for (uint64_t i = 0; i < count; ++i) {
         EntryInfo entry;
         if ((i == 0 ? unzGoToFirstFile(archive) : unzGoToNextFile(archive)) != UNZ_OK ||
-            !CurrentEntry(archive, entry))
+            !CurrentEntry(archive, name, entry))
             return false;
         entries.push_back(std::move(entry));
     }
