@@ -79,13 +79,7 @@ void OnMainCreated() {
     // The user can never empty a drop-down list's selection, so starting with "原版"
     // keeps the non-existent package balls-1.zi out of reach.
     MainWindow().Item(kBallList).SetSelection(0);
-    AttachOptions options;
-    options.minimizeBox = true;
-    options.maximizeBox = false;
-    options.helpButton = true;
-    options.mainMenuButton = false;
-    options.sizable = false;
-    AttachSkin(MainWindow(), options);
+    AttachSkin(MainWindow(), FixedFrame(true, true));
     SetSkinHelpHandler(MainWindow(), ShowHelp);
     SetSkinStatusText(MainWindow(), kStatusText);
     ApplySavedSkinColour();

@@ -13,13 +13,7 @@ const char kLevelList[] = "level";
 const char kOpenDialog[] = "open";
 
 void OnMapCreated() {
-    AttachOptions options;
-    options.minimizeBox = true;
-    options.maximizeBox = false;
-    options.helpButton = false;
-    options.mainMenuButton = false;
-    options.sizable = false;
-    AttachSkin(MapWindow(), options);
+    AttachSkin(MapWindow(), FixedFrame(true, false));
 }
 
 std::vector<Text> LevelItems() {

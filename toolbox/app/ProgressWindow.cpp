@@ -22,13 +22,7 @@ ShownReport shown{-1, 0};
 
 void OnProgressCreated() {
     shown = {-1, 0};
-    AttachOptions options;
-    options.minimizeBox = false;
-    options.maximizeBox = false;
-    options.helpButton = false;
-    options.mainMenuButton = false;
-    options.sizable = false;
-    AttachSkin(ProgressWindow(), options);
+    AttachSkin(ProgressWindow(), FixedFrame(false, false));
 }
 
 WindowDesign ProgressDesign() {

@@ -9,6 +9,16 @@ void AttachSkin(const DesignedWindow& window, const AttachOptions& options) {
     }
 }
 
+AttachOptions FixedFrame(bool minimizeBox, bool helpButton) {
+    AttachOptions options;
+    options.minimizeBox = minimizeBox;
+    options.maximizeBox = false;
+    options.helpButton = helpButton;
+    options.mainMenuButton = false;
+    options.sizable = false;
+    return options;
+}
+
 void SetSkinHelpHandler(const DesignedWindow& window, Handler handler) {
     if (SkinEngine* engine = SkinEngine::Instance())
         engine->SetHelpHandler(window.Handle(), handler);
