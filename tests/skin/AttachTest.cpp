@@ -167,17 +167,9 @@ struct Leftovers {
 };
 Leftovers g_leftovers;
 
-BOOL CALLBACK CountEngineProp(HWND, LPSTR name, HANDLE, ULONG_PTR) {
-    if (!IS_INTRESOURCE(name) &&
-        (std::string(name).rfind("Zirko", 0) == 0 || std::string(name).rfind("Velour", 0) == 0))
-        ++g_leftovers.engineProps;
-    return TRUE;
-}
-
 LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
-        g_leftovers.engineProps = 0;
-        EnumPropsExA(window, CountEngineProp, 0);
+        g_leftovers.engineProps = CountEngineProps(window);
         g_leftovers.ownProcedureBack =
             GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RecordingProcedure);
     }

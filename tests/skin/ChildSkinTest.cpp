@@ -254,17 +254,9 @@ struct ButtonLeftovers {
 ButtonLeftovers g_buttonLeftovers;
 WNDPROC g_buttonClassProcedure = nullptr;
 
-BOOL CALLBACK CountChildProp(HWND, LPSTR name, HANDLE, ULONG_PTR) {
-    if (!IS_INTRESOURCE(name) &&
-        (std::string(name).rfind("Zirko", 0) == 0 || std::string(name).rfind("Velour", 0) == 0))
-        ++g_buttonLeftovers.engineProps;
-    return TRUE;
-}
-
 LRESULT CALLBACK WatchingButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
-        g_buttonLeftovers.engineProps = 0;
-        EnumPropsExA(button, CountChildProp, 0);
+        g_buttonLeftovers.engineProps = CountEngineProps(button);
         g_buttonLeftovers.ownProcedureBack =
             GetWindowLongPtrA(button, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WatchingButtonProcedure);
     }

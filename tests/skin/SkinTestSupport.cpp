@@ -89,6 +89,23 @@ std::vector<WPARAM> TakePostedCommands(HWND window) {
     return commands;
 }
 
+namespace {
+
+BOOL CALLBACK CountEngineProp(HWND, LPSTR name, HANDLE, ULONG_PTR count) {
+    if (!IS_INTRESOURCE(name) &&
+        (std::string(name).rfind("Zirko", 0) == 0 || std::string(name).rfind("Velour", 0) == 0))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+} // namespace
+
+int CountEngineProps(HWND window) {
+    int count = 0;
+    EnumPropsExA(window, CountEngineProp, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 INT_PTR Prop(HWND window, const char* name) {
     return ReadProp(window, name);
 }

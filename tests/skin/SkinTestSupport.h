@@ -47,6 +47,8 @@ LRESULT CALLBACK CommandRecorder(HWND window, UINT message, WPARAM wParam, LPARA
 std::vector<WPARAM> TakePostedCommands(HWND window);
 
 INT_PTR Prop(HWND window, const char* name);
+// How many of the engine's named properties the window still carries.
+int CountEngineProps(HWND window);
 int Brightness(COLORREF colour);
 // Each channel within `tolerance` of the expected colour.
 ::testing::AssertionResult ColourNear(COLORREF actual, COLORREF expected, int tolerance = 0);
