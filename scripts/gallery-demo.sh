@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The gallery demo: builds and shows the Trellis gallery (the theme and the drawing helpers).
-# With a display it stays open until the user closes it; headless it saves
-# out/screenshots/gallery.png and ends by itself.
+# The gallery demo: builds and shows the Trellis gallery (the theme, the drawing helpers and
+# a page per control family). With a display it stays open until the user closes it;
+# headless it saves out/screenshots/gallery-PAGE.png for every page and ends by itself.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/build.sh" x86_64 gallery
@@ -15,10 +15,14 @@ if [ -z "$headless" ]; then
 fi
 shots="$root/out/screenshots"
 mkdir -p "$shots"
-# The gallery closes itself after six seconds; the screenshot is taken after three.
-"$WINE_LOADER" "$gallery" --close-after 6 &
-pid=$!
-sleep 3
-import -window root "$shots/gallery.png"
-wait "$pid"
-echo "screenshot: out/screenshots/gallery.png"
+# One run per page: the gallery opens on it, closes itself after five seconds, and the
+# screenshot is taken after three.
+pages=(theme)
+for page in "${pages[@]}"; do
+    "$WINE_LOADER" "$gallery" --page "$page" --close-after 5 &
+    pid=$!
+    sleep 3
+    import -window root "$shots/gallery-$page.png"
+    wait "$pid"
+    echo "screenshot: out/screenshots/gallery-$page.png"
+done

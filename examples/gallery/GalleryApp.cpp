@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -33,6 +34,23 @@ UINT CloseAfterMs(const char* commandLine) {
     return static_cast<UINT>(std::strtoul(option + std::strlen("--close-after"), nullptr, 10) * 1000);
 }
 
+// The value of `--page NAME`: the page the gallery opens on.
+std::string FirstPage(const char* commandLine) {
+    const char* option = commandLine ? std::strstr(commandLine, "--page") : nullptr;
+    if (!option) {
+        return {};
+    }
+    option += std::strlen("--page");
+    while (*option == ' ') {
+        ++option;
+    }
+    const char* end = option;
+    while (*end && *end != ' ') {
+        ++end;
+    }
+    return std::string(option, end);
+}
+
 std::unique_ptr<GalleryWindow> g_window;
 
 } // namespace
@@ -41,7 +59,8 @@ GalleryApp::GalleryApp() : CWinApp("Trellis gallery") {}
 
 BOOL GalleryApp::InitInstance() {
     InitKaloControls();
-    g_window = std::make_unique<GalleryWindow>(SettingsFileExists(), CloseAfterMs(m_lpCmdLine));
+    g_window = std::make_unique<GalleryWindow>(SettingsFileExists(), CloseAfterMs(m_lpCmdLine),
+                                               FirstPage(m_lpCmdLine));
     if (!g_window->CreateGallery()) {
         return FALSE;
     }

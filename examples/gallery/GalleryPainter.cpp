@@ -31,6 +31,9 @@ const char* const kFontNames[] = {"Arial 12, regular",
 
 constexpr int kGap = 10;
 constexpr int kTitleHeight = 20;
+constexpr int kHeaderHeight = 36;
+constexpr int kTabRowHeight = 28;
+constexpr int kStatusHeight = 22;
 
 // A 32-bit section of the given size selected into its own memory context.
 class Canvas {
@@ -62,24 +65,44 @@ void Checkerboard(CDC& dc, const CRect& area, int cell, COLORREF a, COLORREF b) 
 
 } // namespace
 
-void GalleryPainter::Paint(const CRect& client, bool settingsFound) {
-    m_dc.FillSolidRect(&client, GetKaloColor(ZC_MAINBACK));
+void GalleryPainter::PaintFrame(const CRect& client, bool settingsFound) {
+    m_dc.SetBkMode(TRANSPARENT);
+    Header(HeaderArea(client));
+    const CRect tabs = TabRowArea(client);
+    m_dc.FillSolidRect(&tabs, GetKaloColor(ZC_TOOLBARBACK));
+    StatusBar(StatusArea(client), settingsFound);
+}
+
+CRect GalleryPainter::HeaderArea(const CRect& client) {
+    return CRect(client.left, client.top, client.right, client.top + kHeaderHeight);
+}
+
+CRect GalleryPainter::StatusArea(const CRect& client) {
+    return CRect(client.left, client.bottom - kStatusHeight, client.right, client.bottom);
+}
+
+CRect GalleryPainter::TabRowArea(const CRect& client) {
+    return CRect(client.left, client.top + kHeaderHeight, client.right,
+                 client.top + kHeaderHeight + kTabRowHeight);
+}
+
+CRect GalleryPainter::PageArea(const CRect& client) {
+    return CRect(client.left, TabRowArea(client).bottom, client.right, client.bottom - kStatusHeight);
+}
+
+void GalleryPainter::Paint(const CRect& page) {
+    m_dc.FillSolidRect(&page, GetKaloColor(ZC_MAINBACK));
     m_dc.SetBkMode(TRANSPARENT);
 
-    const CRect header(client.left, client.top, client.right, client.top + 36);
-    const CRect status(client.left, client.bottom - 22, client.right, client.bottom);
-    Header(header);
-    StatusBar(status, settingsFound);
-
-    const int top = header.bottom + kGap;
-    const int bottom = status.top - kGap;
+    const int top = page.top + kGap;
+    const int bottom = page.bottom - kGap;
     const int leftWidth = 300;
     const CRect colors(kGap, top, kGap + leftWidth, top + 15 * 20 + kTitleHeight + 12);
     ColorTable(Panel(colors, "Colour table"));
     const CRect fonts(kGap, colors.bottom + kGap, kGap + leftWidth, bottom);
     Fonts(Panel(fonts, "Fonts"));
 
-    const int right = client.right - kGap;
+    const int right = page.right - kGap;
     const CRect indices(colors.right + kGap, top, right, top + 25 * 15 + kTitleHeight + 12);
     ColorIndices(Panel(indices, "Colour indices (ZC_*)"));
     const CRect helpers(indices.left, indices.bottom + kGap, right, bottom);

@@ -8,7 +8,16 @@ class GalleryPainter {
 public:
     explicit GalleryPainter(CDC& dc) : m_dc(dc) {}
 
-    void Paint(const CRect& client, bool settingsFound);
+    // The gallery window's own header and status bar around the page area.
+    void PaintFrame(const CRect& client, bool settingsFound);
+    // The theme page: colour table, colour indices, fonts and drawing helpers.
+    void Paint(const CRect& page);
+
+    static CRect HeaderArea(const CRect& client);
+    // The row of page buttons between the header and the page.
+    static CRect TabRowArea(const CRect& client);
+    static CRect StatusArea(const CRect& client);
+    static CRect PageArea(const CRect& client);
 
 private:
     void Header(const CRect& area);

@@ -1,12 +1,16 @@
 #pragma once
 
-#include <Trellis.h>
+#include "GalleryPage.h"
 
-// The gallery's main window: paints the theme and the drawing helpers through a double
-// buffer, and may close itself after a while (for unattended demos).
+#include <memory>
+#include <string>
+
+// The gallery's main window: a header, a row of page buttons, the current page and a status
+// bar. It may start on a named page and close itself after a while (for unattended demos).
 class GalleryWindow : public CWnd {
 public:
-    GalleryWindow(bool settingsFound, UINT closeAfterMs);
+    GalleryWindow(bool settingsFound, UINT closeAfterMs, std::string firstPage);
+    ~GalleryWindow() override;
 
     BOOL CreateGallery();
 
@@ -15,10 +19,18 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
     void OnTimer(UINT_PTR id);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CreatePageButtons();
+    // Replaces the current page by the page at `index` of the page table.
+    void ShowPage(size_t index);
+
     bool m_settingsFound;
     UINT m_closeAfterMs;
+    std::string m_firstPage;
+    std::vector<std::unique_ptr<CButton>> m_pageButtons;
+    std::unique_ptr<GalleryPage> m_page;
 
     DECLARE_MESSAGE_MAP()
 };
