@@ -21,3 +21,4 @@
 #include "KaloCheckButton.h"
 #include "KaloRadioButton.h"
 #include "KaloCheckListBox.h"
+#include "KaloDialog.h"
