@@ -155,3 +155,38 @@ TEST_F(Checks, CheckedListDrawsGreyBoxesARedTickAndItemsInTheControlColours) {
     EXPECT_EQ(canvas.At(first.left + 4, middle), GetKaloColor(4));  // box fill
     EXPECT_EQ(canvas.At(first.right - 2, middle), RGB(20, 30, 40)); // item back
 }
+
+namespace {
+
+class CountingCheck : public KaloCheckButton {
+public:
+    int paints = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_PAINT)
+            ++paints;
+        return KaloCheckButton::WindowProc(message, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST_F(Checks, AShownButtonSettlesAfterAFewPaintsAndLetsTimersRun) {
+    CountingCheck check;
+    ASSERT_TRUE(
+        check.Create("settles", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 80, 20), &m_parent, 1));
+    m_parent.SetFocus();
+    check.SetFocus();
+    bool ticked = false;
+    m_parent.SetTimer(7, 20, nullptr);
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!ticked && GetTickCount() - start < 1000 && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ticked = msg.message == WM_TIMER && msg.hwnd == m_parent.m_hWnd;
+        DispatchMessageA(&msg);
+    }
+    m_parent.KillTimer(7);
+    EXPECT_TRUE(ticked);
+    EXPECT_LT(check.paints, 10);
+}

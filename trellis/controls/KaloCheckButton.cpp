@@ -23,7 +23,6 @@ bool KaloCheckRedrawsOn(UINT message) {
     case WM_LBUTTONDBLCLK:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-    case WM_NCPAINT:
         return true;
     default:
         return false;

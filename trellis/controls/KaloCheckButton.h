@@ -38,5 +38,7 @@ private:
 
 // What a check or radio button shows, read from its window and flags.
 TRELLIS_API KaloCheckLook KaloCheckLookOf(CButton& button, DWORD flags, KaloCheckLook::Shape shape);
-// The messages whose system drawing a themed check or radio button hides.
+// The messages whose system drawing a themed check or radio button hides. Not WM_NCPAINT:
+// invalidating after it would ask for the next non-client paint, a loop of repaints that
+// starves the thread's timers.
 TRELLIS_API bool KaloCheckRedrawsOn(UINT message);

@@ -51,7 +51,7 @@ LRESULT KaloRadioButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
     }
-    if (KaloCheckRedrawsOn(message) && message != WM_NCPAINT && message != WM_UPDATEUISTATE) {
+    if (KaloCheckRedrawsOn(message) && message != WM_UPDATEUISTATE) {
         KaloRedrawGuard quiet(m_hWnd);
         return CButton::WindowProc(message, wParam, lParam);
     }
