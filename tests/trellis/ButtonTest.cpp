@@ -167,21 +167,6 @@ TEST_F(Buttons, ClicksReachTheParentAndABitmapButtonTakesADoubleClickAsAPress) {
 
 namespace {
 
-// A bitmap of one colour, created as the host would.
-CBitmap* SolidBitmap(COLORREF colour, int width = 8, int height = 6) {
-    CBitmap* bitmap = new CBitmap;
-    bitmap->Attach(KaloCtlCreateBitmap(width, height, 32));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap->GetSafeHandle());
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return bitmap;
-}
-
 bool Alive(HGDIOBJ handle) {
     return GetObjectType(handle) != 0;
 }
@@ -191,8 +176,8 @@ bool Alive(HGDIOBJ handle) {
 TEST_F(Buttons, BitmapButtonShowsTheStatesBitmapAndReleasesEachOwnedBitmapOnce) {
     KaloBitmapButton button;
     ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_parent, 5));
-    CBitmap* normal = SolidBitmap(RGB(255, 0, 0));
-    CBitmap* pushed = SolidBitmap(RGB(0, 255, 0));
+    CBitmap* normal = SolidBitmap(8, 6, RGB(255, 0, 0));
+    CBitmap* pushed = SolidBitmap(8, 6, RGB(0, 255, 0));
     HGDIOBJ normalHandle = normal->GetSafeHandle(), pushedHandle = pushed->GetSafeHandle();
     // One bitmap for several states, as hosts do.
     button.SetBitmaps(normal, normal, pushed, pushed, nullptr, 1);

@@ -104,11 +104,7 @@ TEST_F(Checks, ChangesRunWithDrawingOffWithoutShowingAHiddenButtonAndRepaintOnce
 }
 
 TEST_F(Checks, OwnedBoxBitmapsGoWithTheWindowAndWithTheNextSetBitmaps) {
-    auto bitmap = [] {
-        CBitmap* made = new CBitmap;
-        made->Attach(KaloCtlCreateBitmap(11, 11, 32));
-        return made;
-    };
+    auto bitmap = [] { return SolidBitmap(11, 11, RGB(0, 0, 0)); };
     KaloCheckButton check;
     ASSERT_TRUE(
         check.Create("bitmaps", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 80, 20), &m_parent, 1));

@@ -13,21 +13,6 @@ public:
     ~BorrowedDC() override { Detach(); }
 };
 
-// A heap CBitmap holding a 32-bit section filled with one colour, for the image list to own.
-CBitmap* SolidBitmap(int width, int height, COLORREF color) {
-    auto bitmap = std::make_unique<CBitmap>();
-    bitmap->Attach(KaloCtlCreateBitmap(width, height, 32));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap->GetSafeHandle());
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return bitmap.release();
-}
-
 } // namespace
 
 TEST(DoubleBuffer, NeverCreatedOrNullTargetDoesNothing) {

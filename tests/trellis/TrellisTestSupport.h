@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <string>
 #include <vector>
 
@@ -172,10 +174,34 @@ inline POINT CentreOf(HWND window) {
 // A dialog template in memory without controls (pass data() to CreateIndirect or
 // InitModalIndirect; the vector must outlive the call).
 inline std::vector<WORD> EmptyDialogTemplate(DWORD style, short width, short height, const wchar_t* title) {
-    std::vector<WORD> words{LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0, static_cast<WORD>(width),
-                            static_cast<WORD>(height), 0, 0};
+    std::vector<WORD> words{LOWORD(style),
+                            HIWORD(style),
+                            0,
+                            0,
+                            0,
+                            0,
+                            0,
+                            static_cast<WORD>(width),
+                            static_cast<WORD>(height),
+                            0,
+                            0};
     for (; *title; ++title)
         words.push_back(static_cast<WORD>(*title));
     words.push_back(0);
     return words;
+}
+
+// A heap CBitmap holding a 32-bit section filled with one colour, for the image list to own.
+inline CBitmap* SolidBitmap(int width, int height, COLORREF color) {
+    auto bitmap = std::make_unique<CBitmap>();
+    bitmap->Attach(KaloCtlCreateBitmap(width, height, 32));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap->GetSafeHandle());
+    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return bitmap.release();
 }
