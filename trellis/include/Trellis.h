@@ -11,3 +11,5 @@
 #include "KaloBitmapHelpers.h"
 #include "KaloControl.h"
 #include "KaloImageList.h"
+#include "KaloEditFilter.h"
+#include "KaloEdit.h"
