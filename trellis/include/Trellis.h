@@ -13,3 +13,6 @@
 #include "KaloImageList.h"
 #include "KaloEditFilter.h"
 #include "KaloEdit.h"
+#include "KaloRangeGeometry.h"
+#include "KaloProgressBar.h"
+#include "KaloSpinButton.h"
