@@ -16,3 +16,5 @@
 #include "KaloRangeGeometry.h"
 #include "KaloProgressBar.h"
 #include "KaloSpinButton.h"
+#include "KaloScrollBar.h"
+#include "KaloSlider.h"
