@@ -18,3 +18,7 @@
 #include "KaloSpinButton.h"
 #include "KaloScrollBar.h"
 #include "KaloSlider.h"
+#include "KaloFlatBorder.h"
+#include "KaloListBox.h"
+#include "KaloListCtrl.h"
+#include "KaloTreeCtrl.h"
