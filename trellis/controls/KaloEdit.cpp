@@ -174,16 +174,13 @@ bool KaloEdit::NotifyParent(UINT message, WPARAM wParam, LPARAM lParam) const {
     return true;
 }
 
-HBRUSH KaloEdit::CtlColor(CDC* dc, UINT) {
+HBRUSH KaloEdit::CtlColor(CDC* dc, UINT ctlColor) {
     CFont* font = GetControlFont();
     const HGDIOBJ wanted = font ? font->GetSafeHandle() : nullptr;
     if (wanted && reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)) != wanted) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(wanted), TRUE);
     }
-    dc->SetTextColor(GetTextColor());
-    dc->SetBkColor(GetBackColor());
-    CBrush* brush = GetControlBrush();
-    return brush ? static_cast<HBRUSH>(brush->GetSafeHandle()) : nullptr;
+    return KaloControl::CtlColor(dc, ctlColor);
 }
 
 BOOL KaloEdit::OnEraseBkgnd(CDC* dc) {

@@ -6,10 +6,6 @@ BEGIN_MESSAGE_MAP(KaloListBox, CListBox)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-HBRUSH KaloListBox::CtlColor(CDC* dc, UINT) {
-    return ThemedCtlColor(dc);
-}
-
 LRESULT KaloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // The flat border replaces the default frame altogether.
     if (message == WM_NCPAINT && KaloDrawFlatBorder(*this, nullptr, GetBorderColor(), GetBackColor())) {

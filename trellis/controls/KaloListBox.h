@@ -8,8 +8,6 @@
 // when its parent is a layer window.
 class TRELLIS_API KaloListBox : public CListBox, public KaloControl {
 public:
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -45,10 +45,6 @@ void KaloProgressBar::SetPos(int pos) {
     }
 }
 
-HBRUSH KaloProgressBar::CtlColor(CDC* dc, UINT) {
-    return ThemedCtlColor(dc);
-}
-
 void KaloProgressBar::DrawDecorations(CDC* dc, const CRect& client) {
     if (GetStyle() & KaloProgressFrame) {
         CBrush border(GetBorderColor());

@@ -30,8 +30,6 @@ public:
     // Paints the whole face onto dc through an off-screen buffer.
     void DrawProgress(CDC* dc);
 
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
-
 protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);

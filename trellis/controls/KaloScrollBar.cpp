@@ -1,6 +1,7 @@
 #include "KaloScrollBar.h"
 
 #include "KaloRangeGeometry.h"
+#include "KaloRedrawGuard.h"
 
 BEGIN_MESSAGE_MAP(KaloScrollBar, CScrollBar)
 ON_WM_PAINT()
@@ -61,14 +62,9 @@ void KaloScrollBar::OnLButtonDown(UINT, CPoint) {
 }
 
 void KaloScrollBar::OnLButtonUp(UINT, CPoint) {
-    // Switching drawing back on shows a window: only a visible bar is switched.
-    const bool visible = IsWindowVisible() != FALSE;
-    if (visible) {
-        SetRedraw(FALSE);
-    }
-    Default();
-    if (visible) {
-        SetRedraw(TRUE);
+    {
+        KaloRedrawGuard quiet(m_hWnd, false);
+        Default();
     }
     DrawSB(nullptr);
 }

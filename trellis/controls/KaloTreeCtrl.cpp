@@ -84,10 +84,6 @@ void KaloTreeCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
     *result = CDRF_DODEFAULT;
 }
 
-HBRUSH KaloTreeCtrl::CtlColor(CDC* dc, UINT) {
-    return ThemedCtlColor(dc);
-}
-
 BOOL KaloTreeCtrl::OnEraseBkgnd(CDC* dc) {
     CRect client;
     GetClientRect(&client);

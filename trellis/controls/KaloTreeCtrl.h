@@ -19,7 +19,6 @@ public:
     HTREEITEM DataFind(DWORD_PTR data, HTREEITEM start, int continueUpward, HTREEITEM stopAt, int depth);
 
     void OnCustomDraw(NMHDR* header, LRESULT* result);
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
 
 protected:
     BOOL OnEraseBkgnd(CDC* dc);
