@@ -68,18 +68,10 @@ void KaloEdit::SetControlFont(CFont* font) {
 void KaloEdit::SetRedraw(int on) {
     if (on) {
         m_flags &= ~KaloEditRedrawOff;
-        // Switching drawing on marks the window visible: only undo what we switched off.
-        if (m_redrawSwitchedOff) {
-            m_redrawSwitchedOff = false;
-            CWnd::SetRedraw(TRUE);
-        }
-        return;
+    } else {
+        m_flags |= KaloEditRedrawOff;
     }
-    m_flags |= KaloEditRedrawOff;
-    if (!m_redrawSwitchedOff && IsWindowVisible()) {
-        m_redrawSwitchedOff = true;
-        CWnd::SetRedraw(FALSE);
-    }
+    m_redraw.Set(m_hWnd, on != 0);
 }
 
 void KaloEdit::ReplaceTextIfDifferent(const char* text) {

@@ -2,6 +2,7 @@
 
 #include "KaloControl.h"
 #include "KaloEditFilter.h"
+#include "KaloRedrawSwitch.h"
 
 #include <afxwin.h>
 
@@ -78,8 +79,7 @@ private:
     float m_floatFirst = 100.0f;
     int m_precisionWidth = -1;
     int m_precisionDecimals = 3;
-    // Whether SetRedraw(FALSE) switched the window's drawing off (it was visible then).
-    bool m_redrawSwitchedOff = false;
+    KaloRedrawSwitch m_redraw;
     CRect m_placeInParent;
 
     DECLARE_MESSAGE_MAP()

@@ -15,6 +15,8 @@
 #include "KaloHoverTracker.h"
 #include "KaloEditFilter.h"
 #include "KaloEdit.h"
+#include "KaloComboBox.h"
+#include "KaloComboEx.h"
 #include "KaloRangeGeometry.h"
 #include "KaloProgressBar.h"
 #include "KaloSpinButton.h"
