@@ -1,10 +1,16 @@
 #include "GalleryPage.h"
 
 #include "ThemePage.h"
+#include "EditsPage.h"
+#include "ListsPage.h"
+#include "RangesPage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
         {"theme", MakeThemePage},
+        {"edits", MakeEditsPage},
+        {"lists", MakeListsPage},
+        {"ranges", MakeRangesPage},
     };
     return pages;
 }

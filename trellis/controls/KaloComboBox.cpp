@@ -73,6 +73,7 @@ void KaloComboBox::SubclassEditChild() {
     if (::GetComboBoxInfo(m_hWnd, &info) && info.hwndItem && info.hwndItem != m_hWnd &&
         !CWnd::FromHandlePermanent(info.hwndItem)) {
         m_edit.SubclassWindow(info.hwndItem);
+        m_edit.SetControlFont(GetControlFont());
         m_edit.SetColors(GetTextColor(), GetBackColor(), GetEditColor(), GetBorderColor(), GetEditBrush(),
                          GetControlBrush());
     }
@@ -295,6 +296,14 @@ LRESULT KaloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
         return DoOnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    case WM_CREATE: {
+        const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+        CFont* font = GetControlFont();
+        if (result == 0 && font) {
+            SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), FALSE);
+        }
+        return result;
+    }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
         return ChildColor(wParam);

@@ -281,6 +281,18 @@ LRESULT KaloEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
+    case WM_PAINT: {
+        // The edit paints its whole client area in the colour brush: the underline goes on top.
+        const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
+        if (!RedrawOff() && Underlined()) {
+            CRect client;
+            GetClientRect(&client);
+            CDC* dc = GetDC();
+            DrawUnderline(dc->GetSafeHdc(), client.left, client.right, client.bottom - 1);
+            ReleaseDC(dc);
+        }
+        return result;
+    }
     case WM_NCPAINT: {
         if (RedrawOff()) {
             return 0;
