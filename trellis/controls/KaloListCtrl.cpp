@@ -17,12 +17,9 @@ ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 KaloListCtrl::KaloListCtrl() {
-    m_textColor = GetKaloColor(ZC_CONTROLTEXT);
-    m_backColor = GetKaloColor(ZC_CONTROLBACK);
-    m_editColor = GetKaloColor(ZC_CONTROLBACK);
-    m_borderColor = GetKaloColor(ZC_CONTROLBORDER);
-    m_controlBrush = GetKaloBrush(ZC_CONTROLBACK);
-    m_editBrush = GetKaloBrush(ZC_CONTROLBACK);
+    CBrush* back = GetKaloBrush(ZC_CONTROLBACK);
+    SetColors(GetKaloColor(ZC_CONTROLTEXT), GetKaloColor(ZC_CONTROLBACK), GetKaloColor(ZC_CONTROLBACK),
+              GetKaloColor(ZC_CONTROLBORDER), back, back);
 }
 
 void KaloListCtrl::SetTextColor(COLORREF color) {

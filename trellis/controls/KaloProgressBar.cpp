@@ -62,12 +62,7 @@ int KaloProgressBar::ImageIndex() const {
     return m_images ? KaloProgressImageIndex(m_pos, m_min, m_max, m_images->GetImageCount()) : -1;
 }
 
-void KaloProgressBar::DrawImage(CDC* dc, const CRect& client, int index, DWORD mode) {
-    dc->FillSolidRect(&client, GetBackColor());
-    m_images->Draw(dc, index, CPoint(0, 0), mode);
-}
-
-void KaloProgressBar::DrawBar(CDC* dc, const CRect& client) {
+void KaloProgressBar::DrawFace(CDC* dc, const CRect& client) {
     dc->FillSolidRect(&client, GetBackColor());
     const DWORD style = GetStyle();
     const COLORREF bar = (style & KaloProgressBlended)
@@ -94,9 +89,10 @@ void KaloProgressBar::DrawProgress(CDC* dc) {
         return;
     }
     if (index == NoImageMode) {
-        DrawBar(&buffer, client);
+        DrawFace(&buffer, client);
     } else {
-        DrawImage(&buffer, client, index, KaloImageList::DrawOwnMask);
+        buffer.FillSolidRect(&client, GetBackColor());
+        m_images->Draw(&buffer, index, CPoint(0, 0), ImageDrawMode());
     }
     DrawDecorations(&buffer, client);
 }

@@ -41,8 +41,9 @@ protected:
     // outside image mode.
     static constexpr int NoImageMode = -2;
     int ImageIndex() const;
-    void DrawImage(CDC* dc, const CRect& client, int index, DWORD mode);
-    void DrawBar(CDC* dc, const CRect& client);
+    // The drawn face outside image mode, and the image-list mode of image mode.
+    virtual void DrawFace(CDC* dc, const CRect& client);
+    virtual DWORD ImageDrawMode() const { return KaloImageList::DrawOwnMask; }
     // Draws the frame and the focus rectangle the style and state ask for.
     void DrawDecorations(CDC* dc, const CRect& client);
 

@@ -1,10 +1,8 @@
 #include "KaloSpinButton.h"
 
-#include "DBLBufferCDC.h"
 #include "GdiScoped.h"
 
 BEGIN_MESSAGE_MAP(KaloSpinButton, KaloProgressBar)
-ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
@@ -30,7 +28,7 @@ void KaloSpinButton::SetFont(CFont* font, int redraw) {
     }
 }
 
-void KaloSpinButton::DrawDial(CDC* dc, const CRect& client) {
+void KaloSpinButton::DrawFace(CDC* dc, const CRect& client) {
     dc->FillSolidRect(&client, GetBackColor());
     ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetTextColor()));
     CBrush* brush = GetControlBrush();
@@ -42,30 +40,6 @@ void KaloSpinButton::DrawDial(CDC* dc, const CRect& client) {
         KaloKnobIndicatorEnd(client, KaloKnobIndicatorAngle(m_pos, m_min, m_max, m_startAngle, m_endAngle));
     dc->MoveTo(client.CenterPoint());
     dc->LineTo(tip);
-}
-
-void KaloSpinButton::DrawButton(CDC* dc) {
-    const int index = ImageIndex();
-    if (index == -1) {
-        return;
-    }
-    CRect client;
-    GetClientRect(&client);
-    DBLBufferCDC buffer;
-    if (!buffer.Create(dc, client)) {
-        return;
-    }
-    if (index == NoImageMode) {
-        DrawDial(&buffer, client);
-    } else {
-        DrawImage(&buffer, client, index, KaloImageList::DrawGlobalMask);
-    }
-    DrawDecorations(&buffer, client);
-}
-
-void KaloSpinButton::OnPaint() {
-    CPaintDC dc(this);
-    DrawButton(&dc);
 }
 
 void KaloSpinButton::OnLButtonDown(UINT flags, CPoint point) {

@@ -14,17 +14,16 @@ public:
     void SetFont(CFont* font, int redraw);
 
     // Paints the whole knob onto dc through an off-screen buffer.
-    void DrawButton(CDC* dc);
+    void DrawButton(CDC* dc) { DrawProgress(dc); }
 
 protected:
-    void OnPaint();
+    void DrawFace(CDC* dc, const CRect& client) override;
+    DWORD ImageDrawMode() const override { return KaloImageList::DrawGlobalMask; }
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
 
 private:
-    void DrawDial(CDC* dc, const CRect& client);
-
     int m_dragging = 0;
     float m_endAngle = KaloKnobEndAngle;
     float m_startAngle = KaloKnobStartAngle;
