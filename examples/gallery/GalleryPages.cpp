@@ -3,12 +3,18 @@
 #include "ThemePage.h"
 #include "ButtonsPage.h"
 #include "DialogPage.h"
+#include "EditsPage.h"
+#include "ListsPage.h"
+#include "RangesPage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
         {"theme", MakeThemePage},
         {"buttons", MakeButtonsPage},
         {"dialog", MakeDialogPage},
+        {"edits", MakeEditsPage},
+        {"lists", MakeListsPage},
+        {"ranges", MakeRangesPage},
     };
     return pages;
 }
