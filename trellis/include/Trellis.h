@@ -19,3 +19,5 @@
 #include "KaloView.h"
 #include "KaloPager.h"
 #include "KaloRebar.h"
+#include "KaloImageRenderer.h"
+#include "KaloStaticImage.h"
