@@ -223,8 +223,7 @@ protected:
         input[0].ki.wVk = input[1].ki.wVk = key;
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, input, sizeof(INPUT));
-        Sleep(50);
-        PumpMessages();
+        PumpFor(50);
     }
 
     GradientImage m_image{512, 512};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "TrellisTestSupport.h"
 
 #include <atomic>
 #include <thread>
@@ -25,14 +25,6 @@ inline void SendMouseInput(POINT screen, DWORD buttons) {
     SendInput(buttons ? 2 : 1, buttons ? input : input + 1, sizeof(INPUT));
 }
 
-inline void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 // The steps run in order with a pause between them.
 inline void PlayMouse(const std::vector<MouseStep>& steps, DWORD pauseMs = 60) {
     std::atomic<bool> done{false};
@@ -45,11 +37,10 @@ inline void PlayMouse(const std::vector<MouseStep>& steps, DWORD pauseMs = 60) {
         done = true;
     });
     while (!done) {
-        PumpMessages();
-        Sleep(5);
+        PumpFor(0);
     }
     user.join();
-    PumpMessages();
+    PumpFor(0);
 }
 
 inline POINT ScreenPoint(HWND window, int x, int y) {

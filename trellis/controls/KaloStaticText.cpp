@@ -1,6 +1,7 @@
 #include "KaloStaticText.h"
 
 #include "GdiScoped.h"
+#include "KaloRedrawGuard.h"
 #include "KaloPanelPaint.h"
 
 #include <vector>
@@ -50,10 +51,6 @@ BOOL KaloStaticText::OnEraseBkgnd(CDC* dc) {
     return TRUE;
 }
 
-HBRUSH KaloStaticText::CtlColor(CDC* dc, UINT) {
-    return ThemedCtlColor(dc);
-}
-
 LRESULT KaloStaticText::OnPrintClient(WPARAM dc, LPARAM) {
     return KaloPrintClient(dc, [this](CDC* target) {
         OnEraseBkgnd(target);
@@ -65,15 +62,9 @@ LRESULT KaloStaticText::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_SETTEXT) {
         return CStatic::WindowProc(message, wParam, lParam);
     }
-    // Switching redraw back on shows a hidden window, and redraw already off reads as hidden:
-    // only a window with WS_VISIBLE of its own is suppressed and switched on again.
-    const bool visible = (GetStyle() & WS_VISIBLE) != 0;
-    if (visible) {
-        SetRedraw(FALSE);
-    }
-    CStatic::WindowProc(message, wParam, lParam);
-    if (visible) {
-        SetRedraw(TRUE);
+    {
+        KaloRedrawGuard quiet(m_hWnd, false);
+        CStatic::WindowProc(message, wParam, lParam);
     }
     Invalidate();
     return 1;

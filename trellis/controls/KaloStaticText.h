@@ -18,7 +18,6 @@ public:
 protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     LRESULT OnPrintClient(WPARAM dc, LPARAM flags);
 
     DECLARE_MESSAGE_MAP()
