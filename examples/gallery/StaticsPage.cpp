@@ -65,7 +65,7 @@ protected:
             {"Left aligned text", SS_LEFT},
             {"Centred text", SS_CENTER},
             {"Right aligned text", SS_RIGHT},
-            {"A text far too long for its static ends in an ellipsis", SS_CENTER},
+            {"A text far too long for its static ends in an ellipsis, as this one does", SS_CENTER},
         };
         int y = 40;
         for (const auto& t : texts) {
