@@ -168,3 +168,14 @@ inline POINT CentreOf(HWND window) {
     GetWindowRect(window, &rect);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
+
+// A dialog template in memory without controls (pass data() to CreateIndirect or
+// InitModalIndirect; the vector must outlive the call).
+inline std::vector<WORD> EmptyDialogTemplate(DWORD style, short width, short height, const wchar_t* title) {
+    std::vector<WORD> words{LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0, static_cast<WORD>(width),
+                            static_cast<WORD>(height), 0, 0};
+    for (; *title; ++title)
+        words.push_back(static_cast<WORD>(*title));
+    words.push_back(0);
+    return words;
+}
