@@ -55,6 +55,25 @@ BEGIN_MESSAGE_MAP(SplitPane, CWnd)
 ON_WM_SIZE()
 END_MESSAGE_MAP()
 
+// A round light of one colour on the page's background, owned by the caller.
+CBitmap* LightBitmap(COLORREF colour) {
+    auto* bitmap = new CBitmap;
+    bitmap->Attach(KaloCtlCreateBitmap(24, 24, 32));
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap* previous = dc.SelectObject(bitmap);
+    dc.FillSolidRect(CRect(0, 0, 24, 24), GetKaloColor(ZC_DIALOGBACKLIGHT));
+    CBrush fill;
+    fill.CreateSolidBrush(colour);
+    CBrush* previousBrush = dc.SelectObject(&fill);
+    dc.Ellipse(2, 2, 22, 22);
+    dc.SelectObject(previousBrush);
+    dc.SelectObject(previous);
+    return bitmap;
+}
+
+constexpr UINT kBlinkTimer = 1;
+
 class StaticsPage : public GalleryPage {
 protected:
     BOOL CreateControls() override {
@@ -90,13 +109,30 @@ protected:
             return FALSE;
         }
         m_view.SetManagedWnd(pane.release()); // the view owns it from here
+
+        for (int i = 0; i < 3; ++i) {
+            KaloLed& led = m_leds[i];
+            const int left = 20 + i * 40;
+            led.Create("", WS_CHILD | WS_VISIBLE, CRect(left, 330, left + 24, 354), this, 10 + i);
+            CBitmap* off = LightBitmap(RGB(60, 40, 40));
+            CBitmap* on = LightBitmap(RGB(255, 40, 40));
+            led.SetBitmaps(off, off, on, on, off, 1);
+            led.SetFadeTime(600);
+        }
+        m_leds[1].SetCheck(1);
+        m_leds[2].SetCheck(1);
+        SetTimer(kBlinkTimer, 1500);
         return TRUE;
     }
+
+    // The third light keeps fading on and off.
+    void OnTimer(UINT_PTR) { m_leds[2].SetCheck(!(m_leds[2].GetFlags() & KaloButton::kCheckMask)); }
 
     void PaintPage(CDC& dc, const CRect& client) override {
         GalleryPage::PaintPage(dc, client);
         Label(dc, 20, 16, "KaloStaticText");
         Label(dc, 20, 176, "KaloStaticRectangle");
+        Label(dc, 20, 306, "KaloLed: off, on, fading");
         Label(dc, 280, 16, "KaloView: tool bar, left bar, panes with a split bar (drag it)");
     }
 
@@ -105,7 +141,14 @@ private:
     KaloStaticRectangle m_rectangle;
     KaloStaticRectangle m_accent;
     KaloView m_view;
+    KaloLed m_leds[3];
+
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(StaticsPage, GalleryPage)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 } // namespace
 
