@@ -4,6 +4,7 @@
 // nanoseconds per output pixel for small and large images, to show the cost follows the
 // output, not the image. Panning re-renders the whole view: its cost per step is the zoom-1
 // figure.
+#include <KaloBitmapHelpers.h>
 #include <KaloImageRenderer.h>
 
 #include <windows.h>
@@ -28,14 +29,7 @@ struct Image {
                     (static_cast<uint32_t>(x ^ y) << 24) | (x << 8) | y;
             }
         }
-        desc.Width = desc.Height = side;
-        desc.BitsPerPixel = 32;
-        desc.BytesPerLine = side * 4;
-        desc.RedMask = 0xFF0000;
-        desc.GreenMask = 0xFF00;
-        desc.BlueMask = 0xFF;
-        desc.AlphaMask = 0xFF000000;
-        desc.Pixels = reinterpret_cast<uint8_t*>(words.data());
+        desc = KaloDescribeArgb32(side, side, words.data());
     }
 };
 
@@ -46,15 +40,7 @@ struct Output {
     uint32_t* bits = nullptr;
     HGDIOBJ previous = nullptr;
     Output() {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = kViewWidth;
-        info.bmiHeader.biHeight = -kViewHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* memory = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-        bits = static_cast<uint32_t*>(memory);
+        bitmap = KaloCtlCreateDib32(kViewWidth, kViewHeight, &bits);
         previous = SelectObject(dc, bitmap);
         SetStretchBltMode(dc, COLORONCOLOR);
     }

@@ -24,15 +24,7 @@ class ImagePage : public GalleryPage {
 protected:
     BOOL CreateControls() override {
         m_pixels = MakeTestImage();
-        CoreImageDesc desc;
-        desc.Width = desc.Height = kSide;
-        desc.BitsPerPixel = 32;
-        desc.BytesPerLine = kSide * 4;
-        desc.RedMask = 0xFF0000;
-        desc.GreenMask = 0xFF00;
-        desc.BlueMask = 0xFF;
-        desc.AlphaMask = 0xFF000000;
-        desc.Pixels = reinterpret_cast<uint8_t*>(m_pixels.data());
+        const CoreImageDesc desc = KaloDescribeArgb32(kSide, kSide, m_pixels.data());
         if (!m_colour.Create(WS_CHILD | WS_VISIBLE, CRect(20, 40, 402, 422), this, 1) ||
             !m_alpha.Create(WS_CHILD | WS_VISIBLE, CRect(420, 40, 802, 422), this, 2)) {
             return FALSE;

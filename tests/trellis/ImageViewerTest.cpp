@@ -15,15 +15,7 @@ struct GradientImage {
                 words[static_cast<size_t>(y) * width + x] = 0xAA000000u | ((x & 0xFF) << 8) | (y & 0xFF);
             }
         }
-        desc.Width = width;
-        desc.Height = height;
-        desc.BitsPerPixel = 32;
-        desc.BytesPerLine = width * 4;
-        desc.RedMask = 0xFF0000;
-        desc.GreenMask = 0xFF00;
-        desc.BlueMask = 0xFF;
-        desc.AlphaMask = 0xFF000000;
-        desc.Pixels = reinterpret_cast<uint8_t*>(words.data());
+        desc = KaloDescribeArgb32(width, height, words.data());
     }
 };
 

@@ -4,6 +4,20 @@
 #include <cstring>
 #include <vector>
 
+CoreImageDesc KaloDescribeArgb32(int width, int height, uint32_t* pixels) {
+    CoreImageDesc desc;
+    desc.Width = width;
+    desc.Height = height;
+    desc.BitsPerPixel = 32;
+    desc.BytesPerLine = width * 4;
+    desc.RedMask = 0xFF0000;
+    desc.GreenMask = 0xFF00;
+    desc.BlueMask = 0xFF;
+    desc.AlphaMask = 0xFF000000;
+    desc.Pixels = reinterpret_cast<uint8_t*>(pixels);
+    return desc;
+}
+
 bool KaloImageDescReadable(const CoreImageDesc& desc) {
     const int bits = desc.BitsPerPixel;
     // Positions are 16.16 fixed point: larger sides would overflow them.

@@ -35,6 +35,9 @@ enum class KaloRenderResult {
     NoAlphaMask, // an alpha view of an image without an alpha mask
 };
 
+// The descriptor of a 32-bit buffer of 0xAARRGGBB words, rows packed.
+TRELLIS_API CoreImageDesc KaloDescribeArgb32(int width, int height, uint32_t* pixels);
+
 // Whether the pixels can be read without leaving the buffer the descriptor describes: pixels
 // present, width and height in 1..32767, 8, 16, 24 or 32 bits per pixel, rows at least as
 // long as their pixels.

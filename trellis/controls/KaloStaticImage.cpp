@@ -1,6 +1,7 @@
 #include "KaloStaticImage.h"
 
 #include "GdiScoped.h"
+#include "KaloBitmapHelpers.h"
 #include "KaloPanelPaint.h"
 
 #include <algorithm>
@@ -331,15 +332,7 @@ void KaloStaticImage::InitializeBitmap() {
     }
     ReleaseBitmap();
     if (width > 0 && height > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = m_bitmap ? static_cast<uint32_t*>(bits) : nullptr;
+        m_bitmap = KaloCtlCreateDib32(width, height, &m_bits);
         if (m_bitmap) {
             ::GetObjectA(m_bitmap, sizeof m_bitmapInfo, &m_bitmapInfo);
         }

@@ -25,6 +25,7 @@
 #include "KaloSplitBar.h"
 #include "KaloStaticText.h"
 #include "KaloStaticRectangle.h"
+#include "KaloPanel.h"
 #include "KaloToolBar.h"
 #include "KaloLeftBar.h"
 #include "KaloView.h"
