@@ -6,6 +6,8 @@
 #include "EditsPage.h"
 #include "ListsPage.h"
 #include "RangesPage.h"
+#include "StaticsPage.h"
+#include "ImagePage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
@@ -15,6 +17,8 @@ const std::vector<GalleryPageEntry>& GalleryPages() {
         {"edits", MakeEditsPage},
         {"lists", MakeListsPage},
         {"ranges", MakeRangesPage},
+        {"statics", MakeStaticsPage},
+        {"image", MakeImagePage},
     };
     return pages;
 }

@@ -1,48 +1,60 @@
 #pragma once
 
-#include <windows.h>
+#include "TrellisTestSupport.h"
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
-// Drags the real mouse from the first screen point through the others with the left button
-// held. A user thread sends the input while this thread keeps pumping, so a control that runs
-// its own loop on button-down cannot hang the test.
-inline void RealDrag(const std::vector<POINT>& path) {
-    auto send = [](DWORD flags, POINT screen) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        SendInput(1, &input, sizeof input);
-    };
+// Drives a gesture with real mouse input from a second thread while this thread pumps
+// messages, so a control's own modal loop (drag detection, capture) cannot stall the test.
+// Each step changes the buttons where the pointer is, then moves it to a screen point; the
+// two arrive together, since queued moves are merged.
+struct MouseStep {
+    POINT screen;
+    DWORD buttons; // MOUSEEVENTF_LEFTDOWN and the like, or 0 for a plain move
+};
+
+inline void SendMouseInput(POINT screen, DWORD buttons) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = buttons;
+    input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    input[1].mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input[1].mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    SendInput(buttons ? 2 : 1, buttons ? input : input + 1, sizeof(INPUT));
+}
+
+// The steps run in order with a pause between them.
+inline void PlayMouse(const std::vector<MouseStep>& steps, DWORD pauseMs = 60) {
     std::atomic<bool> done{false};
     std::thread user([&] {
-        send(0, path.front());
-        Sleep(60);
-        send(MOUSEEVENTF_LEFTDOWN, path.front());
-        for (size_t i = 1; i < path.size(); ++i) {
-            Sleep(60);
-            send(0, path[i]);
+        for (const MouseStep& step : steps) {
+            SendMouseInput(step.screen, step.buttons);
+            Sleep(pauseMs);
         }
-        Sleep(60);
-        send(MOUSEEVENTF_LEFTUP, path.back());
-        Sleep(100);
+        Sleep(pauseMs);
         done = true;
     });
     while (!done) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
+        PumpFor(0);
     }
     user.join();
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
+    PumpFor(0);
+}
+
+inline POINT ScreenPoint(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+// Drags with the left button held from the first screen point through the others.
+inline void RealDrag(const std::vector<POINT>& path) {
+    std::vector<MouseStep> steps{{path.front(), 0}, {path.front(), MOUSEEVENTF_LEFTDOWN}};
+    for (size_t i = 1; i < path.size(); ++i) {
+        steps.push_back({path[i], 0});
     }
+    steps.push_back({path.back(), MOUSEEVENTF_LEFTUP});
+    PlayMouse(steps);
 }

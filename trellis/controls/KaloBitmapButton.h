@@ -28,10 +28,14 @@ public:
     CBitmap* CurrentBitmap(BOOL enabled) const;
 
 protected:
+    enum { kNormal, kNormalOver, kPushed, kPushedOver, kDisabled, kCount };
+    // The bitmap of one state (null when it has none), for classes that draw the states
+    // their own way.
+    CBitmap* StateBitmap(int state) const { return m_bitmaps[state]; }
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    enum { kNormal, kNormalOver, kPushed, kPushedOver, kDisabled, kCount };
     // Deletes each distinct bitmap not in `keep` (the pointers stay).
     void DeleteBitmapsExcept(CBitmap* const (&keep)[kCount]);
 

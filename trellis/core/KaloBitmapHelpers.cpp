@@ -96,3 +96,17 @@ void KaloCtlAlphaBlend(HDC dest, int xDest, int yDest, int width, int height, HD
         }
     }
 }
+
+HBITMAP KaloCtlCreateDib32(int width, int height, uint32_t** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    *bits = bitmap ? static_cast<uint32_t*>(memory) : nullptr;
+    return bitmap;
+}

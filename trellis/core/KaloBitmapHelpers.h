@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // A device-independent section bitmap (bottom-up rows, RGB colour table of full length and
 // all zero for 8 bits or fewer); null when the system refuses it.
 TRELLIS_API HBITMAP KaloCtlCreateBitmap(int width, int height, int bitCount);
+
+// A 32-bit top-down DIB section (rows from the top, 0x00RRGGBB words) and its pixels; null
+// (and *bits null) when the system refuses it.
+TRELLIS_API HBITMAP KaloCtlCreateDib32(int width, int height, uint32_t** bits);
 
 // Copies a block from src to dest, leaving dest unchanged wherever the source pixel has the
 // key colour. The source is only read.
