@@ -11,4 +11,6 @@
 #include "KaloBitmapHelpers.h"
 #include "KaloControl.h"
 #include "KaloImageList.h"
+#include "KaloEditFilter.h"
+#include "KaloEdit.h"
 #include "KaloTrackModel.h"
