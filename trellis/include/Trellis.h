@@ -14,3 +14,4 @@
 #include "KaloEditFilter.h"
 #include "KaloEdit.h"
 #include "KaloTrackModel.h"
+#include "KaloSplitBar.h"

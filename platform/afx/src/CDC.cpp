@@ -407,6 +407,36 @@ void CDC::DrawFocusRect(LPCRECT rect) {
     ::DrawFocusRect(m_hDC, rect);
 }
 
+namespace {
+
+// Inverts the four edges of a frame without overlap, so every frame pixel flips exactly once.
+void InvertFrame(HDC dc, const RECT& rect, SIZE size) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int sideHeight = height - 2 * size.cy;
+    ::PatBlt(dc, rect.left, rect.top, width, size.cy, DSTINVERT);
+    if (height > size.cy) {
+        ::PatBlt(dc, rect.left, rect.bottom - size.cy, width, size.cy, DSTINVERT);
+    }
+    if (sideHeight > 0) {
+        ::PatBlt(dc, rect.left, rect.top + size.cy, size.cx, sideHeight, DSTINVERT);
+        if (width > size.cx) {
+            ::PatBlt(dc, rect.right - size.cx, rect.top + size.cy, size.cx, sideHeight, DSTINVERT);
+        }
+    }
+}
+
+} // namespace
+
+void CDC::DrawDragRect(LPCRECT rect, SIZE size, LPCRECT lastRect, SIZE lastSize) {
+    if (lastRect) {
+        InvertFrame(m_hDC, *lastRect, lastSize);
+    }
+    if (rect) {
+        InvertFrame(m_hDC, *rect, size);
+    }
+}
+
 BOOL CDC::DrawIcon(int x, int y, HICON icon) {
     return ::DrawIcon(m_hDC, x, y, icon);
 }

@@ -120,6 +120,10 @@ public:
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
     BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags);
     void DrawFocusRect(LPCRECT rect);
+    // Inverts the frame of rect (edges `size` thick) and, when lastRect is given, inverts the
+    // frame of lastRect first: drawing the same frame twice erases it, so a dragged outline
+    // moves by passing its previous place as lastRect.
+    void DrawDragRect(LPCRECT rect, SIZE size, LPCRECT lastRect, SIZE lastSize);
     BOOL DrawIcon(int x, int y, HICON icon);
     BOOL DrawIcon(POINT pt, HICON icon);
     BOOL DrawState(CPoint pt, CSize size, HBITMAP bitmap, UINT flags, CBrush* brush = nullptr);
