@@ -15,3 +15,4 @@
 #include "KaloEdit.h"
 #include "KaloTrackModel.h"
 #include "KaloSplitBar.h"
+#include "KaloTrackCtrl.h"
