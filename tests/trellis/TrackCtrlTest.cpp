@@ -431,7 +431,7 @@ TEST_F(TrackWindow, PrintClientPaintsNamesAndTracksButNotTheSplitBar) {
     }
 }
 
-TEST_F(TrackWindow, ResizingKeepsTheSplitRatioThroughAZeroWidth) {
+TEST_F(TrackWindow, ResizingKeepsTheSplitRatioThroughAZeroWidthAndTheBarMovesThePanes) {
     m_track.SetSplitBarPosition(100);
     EXPECT_EQ(m_track.GetSplitBarPosition(), 100);
     m_track.SetWindowPos(nullptr, 0, 0, 2, kHeight + 2, SWP_NOMOVE | SWP_NOZORDER);
@@ -440,4 +440,19 @@ TEST_F(TrackWindow, ResizingKeepsTheSplitRatioThroughAZeroWidth) {
     CRect bar;
     m_track.GetSplitBar()->GetWindowRect(&bar);
     EXPECT_EQ(bar.Height(), kHeight);
+
+    // Dragging the bar repaints the panes around it.
+    AddTracks(2, 1);
+    m_track.UpdateWindow();
+    m_draws = DrawLog{};
+    const POINT grip = Screen({201, 50});
+    const POINT dropped = Screen({251, 50});
+    PlayMouse({{grip, 0}, {grip, MOUSEEVENTF_LEFTDOWN}, {dropped, 0}, {dropped, MOUSEEVENTF_LEFTUP}});
+    m_track.UpdateWindow();
+    EXPECT_GT(m_track.GetSplitBarPosition(), 230);
+    EXPECT_GT(m_draws.calls, 0);
+    UINT where = 0;
+    int sub = 0;
+    m_track.HitTest({SplitRight() + 1, 5}, &where, &sub, nullptr);
+    EXPECT_EQ(where, KTHT_TRACK);
 }

@@ -737,10 +737,11 @@ void KaloTrackCtrl::BeginRename(int item, int sub) {
     if (!m_model.SetRename(item, sub)) {
         return;
     }
+    // Placed first: text set into an edit without width scrolls out of sight.
+    PlaceRenameEdit();
     const char* text = sub < 0 ? GetItemText(item) : GetSubItemText(item, sub);
     m_renameEdit.SetWindowText(text ? text : "");
     m_renameEdit.SetSel(0, -1);
-    PlaceRenameEdit();
     m_renameEdit.ShowWindow(SW_SHOW);
     m_renameEdit.SetFocus();
 }
