@@ -11,6 +11,8 @@
 #include "KaloBitmapHelpers.h"
 #include "KaloControl.h"
 #include "KaloImageList.h"
+#include "KaloRedrawGuard.h"
+#include "KaloHoverTracker.h"
 #include "KaloEditFilter.h"
 #include "KaloEdit.h"
 #include "KaloTrackModel.h"
