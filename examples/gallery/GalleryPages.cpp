@@ -8,6 +8,7 @@
 #include "RangesPage.h"
 #include "StaticsPage.h"
 #include "ImagePage.h"
+#include "TrackPage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
@@ -19,6 +20,7 @@ const std::vector<GalleryPageEntry>& GalleryPages() {
         {"ranges", MakeRangesPage},
         {"statics", MakeStaticsPage},
         {"image", MakeImagePage},
+        {"track", MakeTrackPage},
     };
     return pages;
 }

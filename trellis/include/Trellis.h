@@ -47,3 +47,5 @@
 #include "KaloImageRenderer.h"
 #include "KaloStaticImage.h"
 #include "KaloLed.h"
+#include "KaloTrackModel.h"
+#include "KaloTrackCtrl.h"
