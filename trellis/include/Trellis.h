@@ -22,3 +22,5 @@
 #include "KaloAngleMath.h"
 #include "KaloPlotScale.h"
 #include "KaloFunctionDrawer.h"
+#include "KaloGasPedal.h"
+#include "KaloAngleCtrl.h"
