@@ -56,6 +56,11 @@ TEST(RangeGeometry, SliderHourglassIsCentredAndAtMostNinePixels) {
     }
 }
 
+TEST(RangeGeometry, DisabledSliderThumbColourFadesEachComponent) {
+    EXPECT_EQ(KaloSliderDisabledColor(RGB(200, 100, 0)), RGB(100, 200, 0));
+    EXPECT_EQ(KaloSliderDisabledColor(RGB(255, 128, 129)), RGB(127, 255, 64));
+}
+
 TEST(RangeGeometry, KnobDragMapsAnglesAndTheIndicatorAgrees) {
     const float s = KaloKnobStartAngle, e = KaloKnobEndAngle;
     struct {
@@ -93,6 +98,18 @@ TEST(RangeGeometry, KnobDragMapsAnglesAndTheIndicatorAgrees) {
 
 namespace {
 
+// Sets a scroll bar's position as a host would when the user drops its thumb.
+class ScrollingParent : public CWnd {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_HSCROLL && lParam && LOWORD(wParam) == SB_THUMBPOSITION) {
+            ::SetScrollPos(reinterpret_cast<HWND>(lParam), SB_CTL, static_cast<short>(HIWORD(wParam)), TRUE);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 class RangeWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { InitKaloControls(); }
@@ -101,7 +118,7 @@ protected:
                                       300, 200, nullptr, nullptr));
     }
     void TearDown() override { m_parent.DestroyWindow(); }
-    CWnd m_parent;
+    ScrollingParent m_parent;
 };
 
 } // namespace
@@ -193,4 +210,68 @@ TEST_F(RangeWindow, KnobFollowsARealMouseDrag) {
     EXPECT_EQ(canvas.At(50, 20), RGB(255, 0, 0)); // indicator straight up
     EXPECT_EQ(canvas.At(50, 80), RGB(0, 0, 255));
     EXPECT_EQ(canvas.At(3, 3), RGB(0, 0, 255)); // outside the circle
+}
+
+TEST_F(RangeWindow, SliderDrawsChannelLineAndHourglassAndFollowsADrag) {
+    KaloSlider slider;
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ, CRect(10, 10, 210, 40), &m_parent, 4));
+    slider.SetRange(0, 100);
+    slider.SetPos(0);
+    slider.SetColors(RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 255), RGB(0, 255, 0), nullptr, nullptr);
+    CRect thumb, channel;
+    slider.GetThumbRect(&thumb);
+    slider.GetChannelRect(&channel);
+    const int s = KaloSliderThumbSize(thumb);
+    const int centre = (channel.top + channel.bottom) / 2;
+    struct {
+        BOOL enabled;
+        COLORREF thumbFill;
+    } states[] = {{TRUE, RGB(255, 0, 0)}, {FALSE, RGB(127, 0, 0)}};
+    for (const auto& state : states) {
+        PixelCanvas canvas(200, 30);
+        slider.DrawHorzSlider(CDC::FromHandle(canvas.Dc()), state.enabled);
+        const CPoint middle = thumb.CenterPoint();
+        EXPECT_EQ(canvas.At(middle.x, middle.y - 2), state.thumbFill) << "upper triangle of the hourglass";
+        EXPECT_EQ(canvas.At(middle.x - 3, middle.y), RGB(0, 0, 255)) << "the hourglass's waist";
+        EXPECT_EQ(canvas.At(channel.right - s, centre), RGB(255, 0, 0)) << "channel line";
+        EXPECT_EQ(canvas.At(channel.right - s, centre - 2), RGB(0, 0, 255));
+    }
+    // Range labels draw their ticks above the line at both ends.
+    slider.ShowRange(TRUE);
+    PixelCanvas labelled(200, 30);
+    slider.DrawHorzSlider(CDC::FromHandle(labelled.Dc()), TRUE);
+    EXPECT_EQ(labelled.At(channel.right - s / 2 - 1, centre - 1), RGB(255, 0, 0));
+
+    m_parent.SetForegroundWindow();
+    CRect screenThumb = thumb;
+    slider.ClientToScreen(&screenThumb);
+    const CPoint from = screenThumb.CenterPoint();
+    RealDrag({from, {from.x + 60, from.y}, {from.x + 400, from.y}});
+    EXPECT_EQ(slider.GetPos(), 100);
+}
+
+TEST_F(RangeWindow, ScrollBarFramesItsThumbAndTakesARealDrag) {
+    KaloScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(10, 50, 210, 70), &m_parent, 5));
+    bar.SetScrollRange(0, 100);
+    bar.SetScrollPos(50);
+    bar.SetColors(RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 255), RGB(0, 255, 0), nullptr, nullptr);
+    PixelCanvas canvas(200, 20);
+    bar.DrawSB(CDC::FromHandle(canvas.Dc()));
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const int thumb = GetSystemMetrics(SM_CXHTHUMB);
+    const int left = KaloScrollThumbOffset(200, arrow, thumb, 50, 0, 100);
+    EXPECT_EQ(canvas.At(0, 10), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.At(left, 10), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.At(left + thumb / 2, 10), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(left - 2, 10), RGB(0, 0, 255));
+
+    // The system's own scroll loop moves the position; the host stores it on release.
+    m_parent.SetForegroundWindow();
+    bar.SetScrollPos(0);
+    CRect rect;
+    bar.GetWindowRect(&rect);
+    const POINT from{rect.left + arrow + 3, rect.top + 10};
+    RealDrag({from, {from.x + 40, from.y}, {rect.right - 2, from.y}});
+    EXPECT_GT(bar.GetScrollPos(), 80);
 }

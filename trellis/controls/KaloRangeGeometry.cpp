@@ -69,6 +69,11 @@ void KaloSliderHourglass(const RECT& thumb, int size, POINT points[5]) {
     points[4] = {left, top};
 }
 
+COLORREF KaloSliderDisabledColor(COLORREF text) {
+    auto fade = [](int c) { return static_cast<BYTE>(c > 128 ? c / 2 : std::min(c * 2, 255)); };
+    return RGB(fade(GetRValue(text)), fade(GetGValue(text)), fade(GetBValue(text)));
+}
+
 bool KaloKnobDragPosition(int dx, int dy, float start, float end, int min, int max, int* pos) {
     if ((dx == 0 && dy == 0) || end == start) {
         return false;

@@ -30,6 +30,9 @@ TRELLIS_API int KaloSliderThumbSize(const RECT& thumb);
 // top-left, bottom-right, bottom-left, top-right, top-left.
 TRELLIS_API void KaloSliderHourglass(const RECT& thumb, int size, POINT points[5]);
 
+// Thumb colour of a disabled slider: components above 128 halved, the others doubled.
+TRELLIS_API COLORREF KaloSliderDisabledColor(COLORREF text);
+
 // Default knob angles in radians: the minimum at the lower left, the maximum at the lower right.
 constexpr float KaloKnobStartAngle = -0.785398f;
 constexpr float KaloKnobEndAngle = 3.926991f;

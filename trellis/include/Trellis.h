@@ -16,6 +16,8 @@
 #include "KaloRangeGeometry.h"
 #include "KaloProgressBar.h"
 #include "KaloSpinButton.h"
+#include "KaloScrollBar.h"
+#include "KaloSlider.h"
 #include "KaloColorModel.h"
 #include "KaloColorBoxImage.h"
 #include "KaloColorPalette.h"
