@@ -45,8 +45,8 @@ void KaloProgressBar::SetPos(int pos) {
     }
 }
 
-HBRUSH KaloProgressBar::CtlColor(CDC* dc, UINT) {
-    return ThemedCtlColor(dc);
+HBRUSH KaloProgressBar::CtlColor(CDC* dc, UINT ctlColor) {
+    return KaloControl::CtlColor(dc, ctlColor);
 }
 
 void KaloProgressBar::DrawDecorations(CDC* dc, const CRect& client) {

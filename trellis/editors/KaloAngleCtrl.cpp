@@ -199,7 +199,7 @@ BOOL KaloAngleCtrl::OnSetCursor(CWnd*, UINT, UINT) {
 
 HBRUSH KaloAngleCtrl::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {
     if (ctlColor == CTLCOLOR_STATIC && window && window->GetDlgCtrlID() == static_cast<int>(LabelId)) {
-        return ThemedCtlColor(dc);
+        return KaloControl::CtlColor(dc, ctlColor);
     }
     return CWnd::OnCtlColor(dc, window, ctlColor);
 }
