@@ -26,3 +26,5 @@
 #include "KaloFunctionDrawer.h"
 #include "KaloGasPedal.h"
 #include "KaloAngleCtrl.h"
+#include "KaloColorDialog.h"
+#include "KaloColorDialog2.h"
