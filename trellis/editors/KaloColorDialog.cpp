@@ -52,7 +52,7 @@ COLORREF ToColorRef(const KaloRgb& rgb) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(KaloColorDialog, CDialog)
+BEGIN_MESSAGE_MAP(KaloColorDialog, KaloDialog)
 ON_WM_DRAWITEM()
 ON_WM_HSCROLL()
 ON_WM_LBUTTONDOWN()
@@ -62,11 +62,11 @@ ON_WM_LBUTTONUP()
 ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
-KaloColorDialog::KaloColorDialog(CWnd* parent) : CDialog(IDD_KALO_COLOR_DIALOG, parent) {
+KaloColorDialog::KaloColorDialog(CWnd* parent) : KaloDialog(IDD_KALO_COLOR_DIALOG, parent) {
     Init(IDD_KALO_COLOR_DIALOG, parent);
 }
 
-KaloColorDialog::KaloColorDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+KaloColorDialog::KaloColorDialog(UINT templateId, CWnd* parent) : KaloDialog(templateId, parent) {
     Init(templateId, parent);
 }
 
@@ -76,7 +76,7 @@ void KaloColorDialog::Init(UINT templateId, CWnd*) {
     m_templateId = templateId;
     // The library's own templates: a host may have unrelated dialogs with the same ids.
     SetTemplateModule(TrellisInstance());
-    m_frameBrush.CreateSolidBrush(m_borderColor);
+    m_frameBrush.CreateSolidBrush(GetBorderColor());
     m_swatchFrameBrush.CreateSolidBrush(RGB(0, 0, 0));
 }
 
@@ -86,19 +86,20 @@ BOOL KaloColorDialog::Create(CWnd* owner, UINT templateId) {
     }
     m_modal = 0;
     m_owner = owner ? owner->GetSafeHwnd() : nullptr;
-    return CDialog::Create(m_templateId, owner);
+    return KaloDialog::Create(m_templateId, owner);
 }
 
 INT_PTR KaloColorDialog::DoModal() {
     m_modal = 1;
     m_owner = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
     m_lpszTemplateName = MAKEINTRESOURCEA(m_templateId);
-    return CDialog::DoModal();
+    return KaloDialog::DoModal();
 }
 
 BOOL KaloColorDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
+    KaloDialog::OnInitDialog();
     AttachControls();
+    UpdateButtonPositions(TRUE);
     ShowAlpha(m_alphaShown);
     CheckIfChanges(TRUE);
     return TRUE;
@@ -317,7 +318,7 @@ BOOL KaloColorDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
-    return CDialog::OnCommand(wParam, lParam);
+    return KaloDialog::OnCommand(wParam, lParam);
 }
 
 void KaloColorDialog::OnHScroll(UINT, UINT, CScrollBar* scrollBar) {
@@ -431,7 +432,7 @@ void KaloColorDialog::EndModeless(UINT code) {
 
 void KaloColorDialog::OnOK() {
     if (m_modal) {
-        CDialog::OnOK();
+        KaloDialog::OnOK();
         return;
     }
     EndModeless(NotifyOk);
@@ -439,7 +440,7 @@ void KaloColorDialog::OnOK() {
 
 void KaloColorDialog::OnCancel() {
     if (m_modal) {
-        CDialog::OnCancel();
+        KaloDialog::OnCancel();
         return;
     }
     SetCurrentColor(m_startRgb.red, m_startRgb.green, m_startRgb.blue, m_startAlpha);
@@ -451,7 +452,7 @@ void KaloColorDialog::OnDrawItem(int id, LPDRAWITEMSTRUCT item) {
         DrawPart(static_cast<UINT>(id), item->hDC, item->rcItem);
         return;
     }
-    CDialog::OnDrawItem(id, item);
+    KaloDialog::OnDrawItem(id, item);
 }
 
 void KaloColorDialog::DrawPart(UINT id, HDC dc, const RECT& rect) {
@@ -483,7 +484,7 @@ void KaloColorDialog::DrawSwatch(HDC dc, const RECT& rect, COLORREF color) const
 
 void KaloColorDialog::DrawHueBar(HDC dc, const RECT& rect) const {
     const int top = rect.top + 1;
-    FillSolid(dc, rect.left + 1, top, rect.right - 1, rect.bottom - 1, m_backColor);
+    FillSolid(dc, rect.left + 1, top, rect.right - 1, rect.bottom - 1, GetInsideBackColor());
     for (int row = 0; row < KaloColorBoxImage::Side && top + row < rect.bottom - 1; ++row) {
         FillSolid(dc, rect.left + 2, top + row, rect.right - 2, top + row + 1, KaloPureHue(row));
     }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "KaloColorBoxImage.h"
-#include "KaloControl.h"
+#include "KaloDialog.h"
 #include "KaloEdit.h"
 #include "KaloSlider.h"
 
 #include <afxwin.h>
 
-// The colour picker: a saturation/lightness box, a hue bar, an alpha bar over a checkerboard,
+// The colour picker, a themed dialog: a saturation/lightness box, a hue bar, an alpha bar over a checkerboard,
 // R, G, B, H, S, L sliders and number fields (0..255) kept in step, and the start colour to
 // go back to. Runs modally (DoModal) or modelessly (Create). Every RGB or alpha change sends
 // WM_NOTIFY code 17 to the owner (the parent when there is none); a modeless dialog also sends
 // 20 for OK and 21 for Cancel, as the last thing it does: the window is gone by then and the
 // owner may delete the object. Its templates live in Trellis.dll, whatever ids the host uses.
-class TRELLIS_API KaloColorDialog : public CDialog, public KaloControl {
+class TRELLIS_API KaloColorDialog : public KaloDialog {
 public:
     static const UINT NotifyColorChanged = 17;
     static const UINT NotifyOk = 20;
