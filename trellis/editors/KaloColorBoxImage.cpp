@@ -7,16 +7,16 @@
 
 namespace {
 
-const int RowBytes = KaloColorBoxImage::Side * 3; // 768: already a multiple of four
+const int PixelBytes = 4; // blue, green, red, unused
+const int RowBytes = KaloColorBoxImage::Side * PixelBytes;
 
+// Solid fills through the context's own brush: no pen to make per drag step.
 void DrawCross(HDC dc, int x, int y, COLORREF color) {
     const int arm = 4;
-    ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, color));
-    ScopedSelection selection(dc, pen.Get());
-    MoveToEx(dc, x - arm, y, nullptr);
-    LineTo(dc, x + arm + 1, y);
-    MoveToEx(dc, x, y - arm, nullptr);
-    LineTo(dc, x, y + arm + 1);
+    SetDCBrushColor(dc, color);
+    ScopedSelection selection(dc, GetStockObject(DC_BRUSH));
+    PatBlt(dc, x - arm, y, 2 * arm + 1, 1, PATCOPY);
+    PatBlt(dc, x, y - arm, 1, 2 * arm + 1, PATCOPY);
 }
 
 } // namespace
@@ -27,7 +27,7 @@ KaloColorBoxImage::KaloColorBoxImage() {
     info.bmiHeader.biWidth = Side;
     info.bmiHeader.biHeight = -Side;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -72,6 +72,7 @@ void KaloColorBoxImage::Build(COLORREF pure) {
             for (int channel : pureChannels) {
                 *pixel++ = static_cast<BYTE>(low + m_table.At(chroma, channel));
             }
+            *pixel++ = 0;
         }
     }
     m_pure = pure;
@@ -89,7 +90,7 @@ COLORREF KaloColorBoxImage::At(int x, int y) const {
         return CLR_INVALID;
     }
     GdiFlush();
-    const BYTE* pixel = m_bits + y * RowBytes + x * 3;
+    const BYTE* pixel = m_bits + y * RowBytes + x * PixelBytes;
     return RGB(pixel[2], pixel[1], pixel[0]);
 }
 
