@@ -46,6 +46,12 @@ BYTE Blend(float share, BYTE over, BYTE under) {
     return static_cast<BYTE>(share * over + (1 - share) * under);
 }
 
+void CopyOut(const KaloRgb& rgb, float& red, float& green, float& blue) {
+    red = rgb.red;
+    green = rgb.green;
+    blue = rgb.blue;
+}
+
 COLORREF ToColorRef(const KaloRgb& rgb) {
     return RGB(KaloUnitToByte(rgb.red), KaloUnitToByte(rgb.green), KaloUnitToByte(rgb.blue));
 }
@@ -166,9 +172,7 @@ void KaloColorDialog::SetStartColor(float red, float green, float blue, float al
 }
 
 void KaloColorDialog::GetStartColor(float& red, float& green, float& blue) const {
-    red = m_startRgb.red;
-    green = m_startRgb.green;
-    blue = m_startRgb.blue;
+    CopyOut(m_startRgb, red, green, blue);
 }
 
 void KaloColorDialog::GetStartColor(float& red, float& green, float& blue, float& alpha) const {
@@ -194,9 +198,7 @@ void KaloColorDialog::SetCurrentColorHLS(float hue, float lightness, float satur
 }
 
 void KaloColorDialog::GetCurrentColor(float& red, float& green, float& blue) const {
-    red = m_rgb.red;
-    green = m_rgb.green;
-    blue = m_rgb.blue;
+    CopyOut(m_rgb, red, green, blue);
 }
 
 void KaloColorDialog::GetCurrentColor(float& red, float& green, float& blue, float& alpha) const {
