@@ -9,6 +9,8 @@
 #include "StaticsPage.h"
 #include "ImagePage.h"
 #include "TrackPage.h"
+#include "ValuesPage.h"
+#include "ColoursPage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
@@ -21,6 +23,8 @@ const std::vector<GalleryPageEntry>& GalleryPages() {
         {"statics", MakeStaticsPage},
         {"image", MakeImagePage},
         {"track", MakeTrackPage},
+        {"values", MakeValuesPage},
+        {"colours", MakeColoursPage},
     };
     return pages;
 }
