@@ -3,6 +3,7 @@
 // everything must give back the first text exactly, redoing everything the last.
 #pragma once
 
+#include <KaloMemoryTextModel.h>
 #include <KaloMessageFilter.h>
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ public:
         return text.CStr();
     }
     // A drag inside the text as the rich edit does it, then the editor's recording.
-    void Drag(long start, long end, long drop, bool copy) {
+    virtual void Drag(long start, long end, long drop, bool copy) {
         KaloTextModel& model = Model();
         CoreString text;
         model.ReadRange(start, end, text);
@@ -65,14 +66,13 @@ inline std::string ScriptSampleText(std::mt19937& random, int lines) {
     return text;
 }
 
-// Runs `steps` random edits from a seed.
-inline void RunScriptEditSequence(ScriptEditDriver& driver, unsigned seed, int steps) {
-    std::mt19937 random(seed);
+// One random edit.
+inline void ScriptEditStep(ScriptEditDriver& driver, std::mt19937& random) {
     int count = 0;
     const char* const* samples = ScriptSampleCharacters(count);
     KaloTextModel& model = driver.Model();
     auto position = [&] { return static_cast<long>(random() % static_cast<unsigned>(model.Length() + 1)); };
-    for (int step = 0; step < steps; ++step) {
+    {
         const unsigned op = random() % 20;
         if (op < 7) {
             const char* sample = samples[random() % static_cast<unsigned>(count)];
@@ -119,6 +119,13 @@ inline void RunScriptEditSequence(ScriptEditDriver& driver, unsigned seed, int s
     }
 }
 
+// Runs `steps` random edits from a seed.
+inline void RunScriptEditSequence(ScriptEditDriver& driver, unsigned seed, int steps) {
+    std::mt19937 random(seed);
+    for (int step = 0; step < steps; ++step)
+        ScriptEditStep(driver, random);
+}
+
 // Undo everything, then redo everything: the first and the last text come back exactly.
 inline void CheckUndoRedoRestores(ScriptEditDriver& driver, const std::string& original, unsigned seed) {
     KaloUndoHistory& history = driver.History();
@@ -132,3 +139,35 @@ inline void CheckUndoRedoRestores(ScriptEditDriver& driver, const std::string& o
     }
     ASSERT_EQ(driver.Text(), final) << "seed " << seed;
 }
+
+// The commands on the in-memory model.
+class MemoryEditor : public ScriptEditDriver {
+public:
+    explicit MemoryEditor(const char* text = "")
+        : m_model(text), m_history(Separators()), m_filter(m_model, m_history, Separators()) {
+        m_history.Rebase(m_model);
+    }
+    KaloMemoryTextModel& Model() override { return m_model; }
+    KaloUndoHistory& History() override { return m_history; }
+    KaloMessageFilter& Filter() { return m_filter; }
+    void Char(char c, KaloKeyState keys = {}) override {
+        m_filter.Filter(WM_CHAR, static_cast<BYTE>(c), keys);
+    }
+    void Key(WPARAM key, KaloKeyState keys = {}) override { m_filter.Filter(WM_KEYDOWN, key, keys); }
+    void SetClipboard(const char* text) override { m_model.Clipboard() = text; }
+    void Type(const char* text) {
+        for (const char* c = text; *c; ++c)
+            Char(*c);
+    }
+    void Caret(long position) { m_model.Select(position, position); }
+
+private:
+    static const unsigned char* Separators() {
+        static unsigned char table[256];
+        KaloDefaultSeparators(table);
+        return table;
+    }
+    KaloMemoryTextModel m_model;
+    KaloUndoHistory m_history;
+    KaloMessageFilter m_filter;
+};

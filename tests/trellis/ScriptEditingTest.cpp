@@ -1,43 +1,10 @@
 // The editor's undo history and typing aids on the in-memory text model.
 #include "ScriptEditSequence.h"
 
-#include <KaloMemoryTextModel.h>
-
 namespace {
 
 const KaloKeyState kCtrl{true, false, false};
 const KaloKeyState kShift{false, true, false};
-
-class MemoryEditor : public ScriptEditDriver {
-public:
-    explicit MemoryEditor(const char* text = "")
-        : m_model(text), m_history(Separators()), m_filter(m_model, m_history, Separators()) {
-        m_history.Rebase(m_model);
-    }
-    KaloMemoryTextModel& Model() override { return m_model; }
-    KaloUndoHistory& History() override { return m_history; }
-    KaloMessageFilter& Filter() { return m_filter; }
-    void Char(char c, KaloKeyState keys = {}) override {
-        m_filter.Filter(WM_CHAR, static_cast<BYTE>(c), keys);
-    }
-    void Key(WPARAM key, KaloKeyState keys = {}) override { m_filter.Filter(WM_KEYDOWN, key, keys); }
-    void SetClipboard(const char* text) override { m_model.Clipboard() = text; }
-    void Type(const char* text) {
-        for (const char* c = text; *c; ++c)
-            Char(*c);
-    }
-    void Caret(long position) { m_model.Select(position, position); }
-
-private:
-    static const unsigned char* Separators() {
-        static unsigned char table[256];
-        KaloDefaultSeparators(table);
-        return table;
-    }
-    KaloMemoryTextModel m_model;
-    KaloUndoHistory m_history;
-    KaloMessageFilter m_filter;
-};
 
 } // namespace
 

@@ -11,3 +11,4 @@
 #include "KaloBitmapHelpers.h"
 #include "KaloControl.h"
 #include "KaloImageList.h"
+#include "KaloRichEdit.h"

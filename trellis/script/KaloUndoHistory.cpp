@@ -5,6 +5,17 @@
 
 namespace {
 
+class ChangingScope {
+public:
+    explicit ChangingScope(bool& changing) : m_changing(changing) { m_changing = true; }
+    ~ChangingScope() { m_changing = false; }
+    ChangingScope(const ChangingScope&) = delete;
+    ChangingScope& operator=(const ChangingScope&) = delete;
+
+private:
+    bool& m_changing;
+};
+
 uint32_t Bytes(const char* text) {
     return static_cast<uint32_t>(std::strlen(text));
 }
@@ -79,6 +90,7 @@ void KaloUndoHistory::CheckWordUnit() {
 }
 
 void KaloUndoHistory::Replay(KaloTextModel& model, int start, int end, const CoreString& text, int caret) {
+    ChangingScope changing(m_changing);
     model.Select(start, end);
     model.ReplaceSelection(text.CStr());
     model.Select(caret, caret);
@@ -124,7 +136,10 @@ int KaloUndoHistory::Paste(KaloTextModel& model) {
     model.ReadRange(selection.cpMin, selection.cpMax, unit->OldText);
     unit->OldStart = static_cast<int>(selection.cpMin);
     unit->OldEnd = static_cast<int>(selection.cpMax);
-    model.Paste();
+    {
+        ChangingScope changing(m_changing);
+        model.Paste();
+    }
     unit->NewStart = unit->OldStart;
     unit->NewEnd = static_cast<int>(std::max(model.Selection().cpMax, selection.cpMin));
     model.ReadRange(unit->NewStart, unit->NewEnd, unit->NewText);
@@ -209,7 +224,7 @@ void KaloUndoHistory::SetLimit(int limit) {
 
 bool KaloUndoHistory::CheckUnannounced(const KaloTextModel& model) {
     const long length = model.Length();
-    if (length == m_expectedLength)
+    if (m_changing || length == m_expectedLength)
         return false;
     Clear();
     m_expectedLength = length;

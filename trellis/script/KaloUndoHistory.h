@@ -57,4 +57,6 @@ private:
     const unsigned char* m_separators;
     CHARRANGE m_dirty{0, 0};
     long m_expectedLength = 0;
+    // Set while a replay or paste changes the text before the expected length is known.
+    bool m_changing = false;
 };
