@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -239,4 +240,84 @@ TEST(Controls, CheckListKeepsChecksBesideTheCallersItemData) {
     EXPECT_EQ(list.deletedData, static_cast<DWORD_PTR>(0xBEEF));
     parent.DestroyWindow();
     AfxDeleteTempMaps();
+}
+
+namespace {
+
+// A dialog template in memory with one control of the given class.
+std::vector<WORD> MemoryTemplate(const wchar_t* controlClass) {
+    std::vector<WORD> words;
+    auto dword = [&](DWORD value) {
+        words.push_back(LOWORD(value));
+        words.push_back(HIWORD(value));
+    };
+    auto text = [&](const wchar_t* value) {
+        for (; *value; ++value)
+            words.push_back(static_cast<WORD>(*value));
+        words.push_back(0);
+    };
+    dword(WS_POPUP | WS_CAPTION | DS_MODALFRAME);
+    dword(0);
+    words.insert(words.end(), {1, 0, 0, 160, 80, 0, 0}); // one item, position, no menu, dialog class
+    text(L"memory");
+    if (words.size() % 2)
+        words.push_back(0); // items start on a DWORD
+    dword(WS_CHILD | WS_VISIBLE);
+    dword(0);
+    words.insert(words.end(), {5, 5, 100, 50, 500});
+    text(controlClass);
+    text(L"");
+    words.push_back(0);
+    return words;
+}
+
+class ProbingDialog : public CDialog {
+public:
+    using CDialog::CDialog;
+    using CDialog::SetTemplateModule;
+    HWND owner = nullptr;
+    bool ownerEnabled = true, hasEdit = false, hasList = false;
+
+    BOOL OnInitDialog() override {
+        owner = ::GetWindow(m_hWnd, GW_OWNER);
+        ownerEnabled = owner && ::IsWindowEnabled(owner);
+        hasEdit = GetDlgItem(IDC_CHAIN_EDIT) != nullptr;
+        hasList = GetDlgItem(500) != nullptr;
+        PostMessage(WM_COMMAND, IDOK);
+        return TRUE;
+    }
+};
+
+} // namespace
+
+TEST(Dialog, ModalDialogDisablesTheTopLevelOwnerOfAChildParentAndGivesItBackTheActivation) {
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                              200, nullptr, nullptr));
+    CButton child;
+    ASSERT_TRUE(child.Create("child", WS_CHILD | WS_VISIBLE, CRect(5, 5, 80, 30), &host, 9));
+    // From memory, naming a common-control class: no CWinApp registered the classes here.
+    std::vector<WORD> memory = MemoryTemplate(L"SysListView32");
+    ProbingDialog dialog;
+    ASSERT_TRUE(dialog.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATEA>(memory.data()), &child));
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.owner, host.m_hWnd);
+    EXPECT_FALSE(dialog.ownerEnabled);
+    EXPECT_TRUE(dialog.hasList);
+    EXPECT_TRUE(host.IsWindowEnabled());
+    EXPECT_TRUE(child.IsWindowEnabled());
+    EXPECT_EQ(::GetActiveWindow(), host.m_hWnd);
+    host.DestroyWindow();
+    AfxDeleteTempMaps();
+}
+
+TEST(Dialog, ALibrarysOwnTemplateWinsOverTheHostsTemplateOfTheSameId) {
+    ChainedLibrary library;
+    ProbingDialog chained(IDD_SHARED_ID); // the usual search: the program's own template first
+    EXPECT_EQ(chained.DoModal(), IDOK);
+    EXPECT_FALSE(chained.hasEdit);
+    ProbingDialog own(IDD_SHARED_ID);
+    own.SetTemplateModule(library.module);
+    EXPECT_EQ(own.DoModal(), IDOK);
+    EXPECT_TRUE(own.hasEdit);
 }

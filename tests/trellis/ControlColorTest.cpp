@@ -4,9 +4,13 @@
 
 namespace {
 
+// The map names the mix-in's handler; the back colour comes from an override.
 class ThemedEdit : public CEdit, public KaloControl {
 public:
-    HBRUSH CtlColor(CDC* dc, UINT) { return ThemedCtlColor(dc); }
+    COLORREF overriddenBack = CLR_INVALID;
+    COLORREF GetBackColor() override {
+        return overriddenBack == CLR_INVALID ? KaloControl::GetBackColor() : overriddenBack;
+    }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -48,6 +52,12 @@ TEST_F(ReflectedColour, TheControlSetsItsColoursAndAnswersWithItsBrush) {
     EXPECT_EQ(AskParent(m_canvas.Dc()), reinterpret_cast<LRESULT>(brush->GetSafeHandle()));
     EXPECT_EQ(GetTextColor(m_canvas.Dc()), RGB(10, 20, 30));
     EXPECT_EQ(GetBkColor(m_canvas.Dc()), RGB(40, 50, 60));
+}
+
+TEST_F(ReflectedColour, TheAnswerReadsTheOverriddenGetters) {
+    m_edit.overriddenBack = RGB(1, 2, 3);
+    AskParent(m_canvas.Dc());
+    EXPECT_EQ(GetBkColor(m_canvas.Dc()), RGB(1, 2, 3));
 }
 
 TEST_F(ReflectedColour, WithoutABrushTheParentsDefaultAnswers) {

@@ -100,3 +100,13 @@ TEST(SceneObject, OnlyBitmapClassesExposeTheCurrentSlot) {
     same.AlphaMask = 0xFF000000;
     EXPECT_TRUE(same != desc);
 }
+
+TEST(CoreStringAliasing, AppendingAPartOfItselfSurvivesTheBufferMoving) {
+    CoreString text("abcdefghijklmno"); // fills the first capacity exactly
+    text.Append(text.CStr() + 3, 4);
+    EXPECT_STREQ(text.CStr(), "abcdefghijklmnodefg");
+    for (int i = 0; i < 4; ++i)
+        text.Append(text.CStr(), text.Length());
+    EXPECT_EQ(text.Length(), 19u * 16u);
+    EXPECT_EQ(std::string(text.CStr()).substr(19 * 15), "abcdefghijklmnodefg");
+}

@@ -49,3 +49,35 @@ TEST(BeforeStartup, ForDllStartupOnlyPutsTheLibraryOnTheResourceChain) {
     EXPECT_TRUE(GetKaloInterfaceData()->Brushes.empty());
     EXPECT_EQ(GetWindowVersion(), 0);
 }
+
+namespace {
+
+// Windows with control id 1974 seen by a creation hook, and whether each was destroyed.
+struct ProbeRecord {
+    HWND window = nullptr;
+    bool destroyed = false;
+};
+ProbeRecord probeRecord;
+
+LRESULT CALLBACK WatchProbe(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CBT_CREATEWNDA* creation = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        if (reinterpret_cast<UINT_PTR>(creation->lpcs->hMenu) == 1974)
+            probeRecord.window = reinterpret_cast<HWND>(wParam);
+    } else if (code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wParam) == probeRecord.window) {
+        probeRecord.destroyed = true;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+// Last in this program: it starts the theme.
+TEST(Startup, WithoutAMainWindowColoursAreSnappedThroughAShortLivedProbeWindow) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchProbe, nullptr, GetCurrentThreadId());
+    InitKaloControls();
+    UnhookWindowsHookEx(hook);
+    EXPECT_NE(probeRecord.window, nullptr);
+    EXPECT_TRUE(probeRecord.destroyed); // it existed: only a created window is destroyed
+    EXPECT_FALSE(IsWindow(probeRecord.window));
+}

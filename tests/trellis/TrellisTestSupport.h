@@ -108,3 +108,63 @@ public:
 private:
     std::string m_path;
 };
+
+// An owner-draw request for `window` painting into `dc`, as the system would send it.
+inline DRAWITEMSTRUCT OwnerDrawItem(HWND window, HDC dc, UINT state) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = window;
+    item.hDC = dc;
+    GetClientRect(window, &item.rcItem);
+    return item;
+}
+
+// Asks a window to paint its client area into the canvas.
+inline void PrintClient(HWND window, const PixelCanvas& canvas) {
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+}
+
+// Dispatches this thread's messages for `milliseconds` (timers, posted and input messages).
+inline void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+// Real mouse input: moves the cursor to a screen point, then lets the messages arrive.
+inline void MoveMouseTo(POINT screen) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    PumpFor(30);
+}
+
+// A real left click (press and release together) at a screen point.
+inline void ClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+    PumpFor(30);
+}
+
+// The centre of a window on the screen.
+inline POINT CentreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}

@@ -67,10 +67,11 @@ void KaloControl::ModifyFlags(DWORD add, DWORD remove) {
     m_flags = (m_flags & ~remove) | add;
 }
 
-HBRUSH KaloControl::ThemedCtlColor(CDC* dc) const {
-    dc->SetTextColor(m_textColor);
-    dc->SetBkColor(m_backColor);
-    return m_controlBrush ? static_cast<HBRUSH>(m_controlBrush->GetSafeHandle()) : nullptr;
+HBRUSH KaloControl::CtlColor(CDC* dc, UINT) {
+    dc->SetTextColor(GetTextColor());
+    dc->SetBkColor(GetBackColor());
+    CBrush* brush = GetControlBrush();
+    return brush ? static_cast<HBRUSH>(brush->GetSafeHandle()) : nullptr;
 }
 
 void KaloCtlModifyFlags(DWORD& flags, DWORD remove, DWORD add) {

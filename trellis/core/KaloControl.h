@@ -40,11 +40,13 @@ public:
     // Add first, remove second: flags = (flags & ~remove) | add.
     void ModifyFlags(DWORD add, DWORD remove);
 
-protected:
-    // The shared answer to the reflected control-colour message: the control's text and back
-    // colours on dc and the control brush's handle (null without one).
-    HBRUSH ThemedCtlColor(CDC* dc) const;
+    // The shared answer to the reflected control-colour message, named directly by a
+    // control's map (ON_WM_CTLCOLOR_REFLECT): the text and back colours on dc and the control
+    // brush's handle (null without one), all read through the virtual getters so that a
+    // derived class's overrides take part.
+    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
 
+protected:
     COLORREF m_textColor;
     COLORREF m_backColor;
     COLORREF m_editColor;

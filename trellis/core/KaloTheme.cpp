@@ -68,9 +68,10 @@ void SnapColorsToDisplay() {
     }
     HWND probe = nullptr;
     if (!window) {
+        // The class is registered under the host's instance, so the window is created there too.
         probe = CreateWindowExA(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW), "", WS_CHILD, 0, 0, 10, 10,
                                 GetDesktopWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(1974)),
-                                TrellisInstance(), nullptr);
+                                AfxGetInstanceHandle(), nullptr);
         window = probe;
     }
     if (HDC dc = GetDC(window)) {
@@ -110,6 +111,8 @@ void InitKaloControls() {
     }
     started = true;
     TrellisRegisterResources();
+    // Dialog templates may name common-control classes before any wrapper is created.
+    AfxEnsureCommonControls();
     StartTheme();
 }
 

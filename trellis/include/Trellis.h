@@ -11,4 +11,6 @@
 #include "KaloBitmapHelpers.h"
 #include "KaloControl.h"
 #include "KaloImageList.h"
+#include "KaloRedrawGuard.h"
+#include "KaloHoverTracker.h"
 #include "KaloRichEdit.h"

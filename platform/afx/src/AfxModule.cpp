@@ -83,6 +83,15 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, H
     return registered.insert(name).first->c_str();
 }
 
+void AfxEnsureCommonControls() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
+                                                           ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
+        return ::InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
 BOOL AfxInitRichEdit2() {
     static HMODULE richEdit = ::LoadLibraryA("riched20.dll");
     return richEdit != nullptr;

@@ -1,3 +1,4 @@
+#include "DyingWindow.h"
 #include "HandleMaps.h"
 
 namespace {
@@ -35,7 +36,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (!wnd)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     CurrentMessageScope scope(hWnd, message, wParam, lParam);
-    LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    // Non-virtual: the object may be part way through its destruction.
+    LRESULT result = DyingWindowScope::Silenced(hWnd) ? wnd->CWnd::DefWindowProc(message, wParam, lParam)
+                                                      : wnd->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY)
         WindowProcedure::Finish(wnd);
     return result;

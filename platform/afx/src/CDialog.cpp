@@ -14,21 +14,21 @@ struct FoundTemplate {
     HINSTANCE module = nullptr;
     LPCDLGTEMPLATEA data = nullptr;
 
-    explicit FoundTemplate(LPCSTR name) {
+    FoundTemplate(LPCSTR name, HMODULE only) {
         if (!name)
             return;
-        module = AfxFindResourceHandle(name, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+        module = only ? only : AfxFindResourceHandle(name, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
         HRSRC resource = ::FindResourceA(module, name, MAKEINTRESOURCEA(5));
         HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
         data = loaded ? static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)) : nullptr;
     }
 };
 
+// A dialog is owned by a top-level window, never by a child control it was handed.
 HWND OwnerFor(CWnd* parent) {
-    if (parent)
-        return parent->m_hWnd;
     CWnd* main = AfxGetMainWnd();
-    return main ? main->m_hWnd : nullptr;
+    HWND given = parent ? parent->m_hWnd : main ? main->m_hWnd : nullptr;
+    return given ? ::GetAncestor(given, GA_ROOT) : nullptr;
 }
 
 } // namespace
@@ -47,26 +47,40 @@ CDialog::CDialog(LPCSTR templateName, CWnd* parent)
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, HWND parent, HINSTANCE module) {
     if (!dialogTemplate || m_hWnd)
         return FALSE;
+    AfxEnsureCommonControls();
     HWND created;
     {
-        CreationHook hook(this);
+        CreationHook hook(this, ExpectedWindow::ForDialog(parent, module, dialogTemplate));
         created = ::CreateDialogIndirectParamA(module, dialogTemplate, parent, &AfxDlgProc, 0);
     }
     return created != nullptr && m_hWnd == created;
 }
 
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
+    m_lpDialogTemplate = dialogTemplate;
+    m_pParentWnd = parent;
+    return dialogTemplate != nullptr;
+}
+
 INT_PTR CDialog::DoModal() {
-    FoundTemplate found(m_lpszTemplateName);
+    FoundTemplate found(m_lpDialogTemplate ? nullptr : m_lpszTemplateName, m_hTemplateModule);
+    if (m_lpDialogTemplate) {
+        found.data = m_lpDialogTemplate;
+        found.module = AfxGetInstanceHandle();
+    }
     HWND owner = OwnerFor(m_pParentWnd);
     bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
     m_nModalResult = -1;
     m_inModalLoop = true; // so that EndDialog in OnInitDialog already counts
-    if (!CreateFromTemplate(found.data, owner, found.module)) {
-        m_inModalLoop = false;
-        return -1;
-    }
+    // Disabled before creation, so the dialog's initialisation already sees a modal state.
     if (ownerWasEnabled)
         ::EnableWindow(owner, FALSE);
+    if (!CreateFromTemplate(found.data, owner, found.module)) {
+        m_inModalLoop = false;
+        if (ownerWasEnabled)
+            ::EnableWindow(owner, TRUE);
+        return -1;
+    }
     RunModalLoop();
     if (ownerWasEnabled) {
         ::EnableWindow(owner, TRUE);
@@ -103,7 +117,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 BOOL CDialog::Create(LPCSTR templateName, CWnd* parent) {
     m_lpszTemplateName = templateName;
     m_pParentWnd = parent;
-    FoundTemplate found(templateName);
+    FoundTemplate found(templateName, m_hTemplateModule);
     return CreateFromTemplate(found.data, OwnerFor(parent), found.module);
 }
 

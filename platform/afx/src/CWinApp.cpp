@@ -81,8 +81,7 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     app->m_hInstance = instance;
     app->m_lpCmdLine = commandLine;
     app->m_nCmdShow = show;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    AfxEnsureCommonControls();
     // Without a main window there is nothing to end the pump: a program whose work was
     // all done in InitInstance (a dialog, say) ends here.
     if (!app->InitInstance() || !app->m_pMainWnd)

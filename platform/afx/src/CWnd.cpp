@@ -1,4 +1,5 @@
 #include "CreationHook.h"
+#include "DyingWindow.h"
 #include "HandleMaps.h"
 
 namespace {
@@ -27,9 +28,35 @@ ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
+namespace {
+
+thread_local std::vector<HWND> silencedAncestors;
+
+} // namespace
+
+DyingWindowScope::DyingWindowScope(HWND dying) : m_mark(silencedAncestors.size()) {
+    for (HWND ancestor = ::GetAncestor(dying, GA_PARENT);
+         ancestor && ancestor != ::GetDesktopWindow() && (::GetWindowLongPtrA(dying, GWL_STYLE) & WS_CHILD);
+         dying = ancestor, ancestor = ::GetAncestor(ancestor, GA_PARENT))
+        silencedAncestors.push_back(ancestor);
+}
+
+DyingWindowScope::~DyingWindowScope() {
+    silencedAncestors.resize(m_mark);
+}
+
+bool DyingWindowScope::Silenced(HWND window) {
+    for (HWND silenced : silencedAncestors)
+        if (silenced == window)
+            return true;
+    return false;
+}
+
 CWnd::~CWnd() {
-    if (m_hWnd)
+    if (m_hWnd) {
+        DyingWindowScope dying(m_hWnd);
         DestroyWindow();
+    }
     if (m_hWnd)
         Detach();
 }
@@ -76,9 +103,10 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     cs.lpCreateParams = param;
     if (!PreCreateWindow(cs))
         return FALSE;
+    AfxEnsureCommonControls();
     HWND created;
     {
-        CreationHook hook(this);
+        CreationHook hook(this, ExpectedWindow::ForClass(cs.hwndParent, cs.hInstance, cs.lpszClass));
         created = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
                                     cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     }

@@ -4,9 +4,20 @@
 
 #include <afxwin.h>
 
+// The window a creation expects: its parent and its class atom (0 when the class cannot be
+// told in advance; then any window under that parent except the system's helpers counts).
+struct ExpectedWindow {
+    HWND parent = nullptr;
+    ATOM classAtom = 0;
+
+    static ExpectedWindow ForClass(HWND parent, HINSTANCE instance, LPCSTR className);
+    // The class a dialog template names (the dialog class when it names none).
+    static ExpectedWindow ForDialog(HWND parent, HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate);
+};
+
 class CreationHook {
 public:
-    explicit CreationHook(CWnd* pending);
+    CreationHook(CWnd* pending, const ExpectedWindow& expected);
     ~CreationHook();
     CreationHook(const CreationHook&) = delete;
     CreationHook& operator=(const CreationHook&) = delete;
@@ -16,8 +27,11 @@ public:
 
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam);
+    // The system may create windows of its own first (the input-method window, say).
+    bool Expects(HWND handle, const CREATESTRUCTA& cs) const;
 
     CWnd* pending_;
+    ExpectedWindow expected_;
     CreationHook* outer_;
     HHOOK hook_;
     bool caught_ = false;

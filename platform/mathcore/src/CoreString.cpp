@@ -105,8 +105,17 @@ CoreString& CoreString::operator+=(const CoreBaseString& other) {
 }
 
 CoreString& CoreString::Append(const char* text, uint32_t length) {
-    if (!text || length == 0 || !Grow(uint64_t(m_length) + length)) {
+    if (!text || length == 0) {
         return *this;
+    }
+    // A pointer into our own buffer would dangle once Grow moves it: keep its offset.
+    const bool inside = m_text && text >= m_text && text <= m_text + m_length;
+    const size_t offset = inside ? static_cast<size_t>(text - m_text) : 0;
+    if (!Grow(uint64_t(m_length) + length)) {
+        return *this;
+    }
+    if (inside) {
+        text = m_text + offset;
     }
     std::memmove(m_text + m_length, text, length);
     m_length += length;

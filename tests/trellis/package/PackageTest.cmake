@@ -16,7 +16,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK_DIR}/host RESULT_VARIABL
 if(result)
     message(FATAL_ERROR "building the host failed: ${result}")
 endif()
-file(COPY ${WORK_DIR}/host/package_host.exe DESTINATION ${WORK_DIR}/prefix/bin)
+file(COPY ${WORK_DIR}/host/package_host.exe ${WORK_DIR}/host/package_app_host.exe
+    DESTINATION ${WORK_DIR}/prefix/bin)
 # The host's own folder holds its settings: a colour, a repeated key (the first one wins and
 # ends the reading) and a key glued to its "=" that must be ignored.
 file(WRITE ${WORK_DIR}/prefix/bin/quillon.ini
@@ -26,4 +27,8 @@ execute_process(COMMAND ${WINE_RUN} ${WORK_DIR}/prefix/bin/package_host.exe RESU
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the host failed: ${result}")
 endif()
-message(STATUS "package host ran")
+execute_process(COMMAND ${WINE_RUN} ${WORK_DIR}/prefix/bin/package_app_host.exe RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the CWinApp host failed: ${result}")
+endif()
+message(STATUS "package hosts ran")

@@ -22,5 +22,10 @@ AFX_API HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);
 AFX_API LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
                                    HICON icon = nullptr);
 
+// Registers (once) the common-control classes the layer's wrappers and dialog templates
+// use: list and tree views, trackbar, up-down, progress, tooltips, rebar and the rest. Window
+// creation calls it, so a host need not be a CWinApp.
+AFX_API void AfxEnsureCommonControls();
+
 // Loads the rich edit 2.0 control library (once); FALSE when it is missing.
 AFX_API BOOL AfxInitRichEdit2();

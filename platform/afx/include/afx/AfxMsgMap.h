@@ -60,8 +60,10 @@ template <class C, class R, class... A> struct Handler<R (C::*)(A...)> {
     template <size_t I> using Param = std::tuple_element_t<I, std::tuple<A...>>;
 };
 
-template <auto M> auto* Self(CCmdTarget* target) {
-    return static_cast<typename Handler<decltype(M)>::Class*>(target);
+// The handler may be declared in any base of the map's class T, a second base (a mix-in)
+// included: the target is cast to T, which knows all of its bases.
+template <class T> T* Self(CCmdTarget* target) {
+    return static_cast<T*>(target);
 }
 
 template <auto M, size_t I> using Param = typename Handler<decltype(M)>::template Param<I>;
@@ -93,8 +95,8 @@ inline CDC* DcOf(WPARAM handle) {
 }
 
 #define AFX_THUNK(name, ...)                                                                                 \
-    template <auto M> BOOL name(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {                \
-        auto* self = Self<M>(target);                                                                        \
+    template <class T, auto M> BOOL name(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {       \
+        T* self = Self<T>(target);                                                                           \
         (void)m;                                                                                             \
         return Answer(result, [&] { return (self->*M)(__VA_ARGS__); });                                      \
     }
@@ -136,39 +138,39 @@ AFX_THUNK(NotifyRange, m.id, reinterpret_cast<NMHDR*>(m.lParam), result)
 #undef AFX_THUNK
 
 // Handlers whose own answer decides whether the message counts as handled.
-template <auto M> BOOL CtlColorReflect(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
-    HBRUSH brush = (Self<M>(target)->*M)(DcOf(m.wParam), static_cast<UINT>(m.lParam));
+template <class T, auto M> BOOL CtlColorReflect(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
+    HBRUSH brush = (Self<T>(target)->*M)(DcOf(m.wParam), static_cast<UINT>(m.lParam));
     *result = reinterpret_cast<LRESULT>(brush);
     return brush != nullptr;
 }
 
-template <auto M> BOOL CommandEx(CCmdTarget* target, const AFX_MSG_ARGS&, LRESULT* result) {
+template <class T, auto M> BOOL CommandEx(CCmdTarget* target, const AFX_MSG_ARGS&, LRESULT* result) {
     *result = 0;
-    return (Self<M>(target)->*M)();
+    return (Self<T>(target)->*M)();
 }
 
-template <auto M> BOOL NotifyEx(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
+template <class T, auto M> BOOL NotifyEx(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
     *result = 0;
-    return (Self<M>(target)->*M)(m.id, reinterpret_cast<NMHDR*>(m.lParam), result);
+    return (Self<T>(target)->*M)(m.id, reinterpret_cast<NMHDR*>(m.lParam), result);
 }
 
-template <auto M> BOOL NotifyReflectEx(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
+template <class T, auto M> BOOL NotifyReflectEx(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
     *result = 0;
-    return (Self<M>(target)->*M)(reinterpret_cast<NMHDR*>(m.lParam), result);
+    return (Self<T>(target)->*M)(reinterpret_cast<NMHDR*>(m.lParam), result);
 }
 
 } // namespace afxmsg
 
 // Owner-draw requests answer TRUE once a handler has run.
 namespace afxmsg {
-template <auto M> BOOL OwnerDraw(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
-    (Self<M>(target)->*M)(static_cast<int>(m.wParam), reinterpret_cast<Param<M, 1>>(m.lParam));
+template <class T, auto M> BOOL OwnerDraw(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
+    (Self<T>(target)->*M)(static_cast<int>(m.wParam), reinterpret_cast<Param<M, 1>>(m.lParam));
     *result = TRUE;
     return TRUE;
 }
 
-template <auto M> BOOL OwnerDrawReflect(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
-    (Self<M>(target)->*M)(reinterpret_cast<Param<M, 0>>(m.lParam));
+template <class T, auto M> BOOL OwnerDrawReflect(CCmdTarget* target, const AFX_MSG_ARGS& m, LRESULT* result) {
+    (Self<T>(target)->*M)(reinterpret_cast<Param<M, 0>>(m.lParam));
     *result = TRUE;
     return TRUE;
 }
@@ -200,7 +202,7 @@ protected:                                                                      
 
 #define AFX_ENTRY(message, code, id, lastId, thunk, fn)                                                      \
     {static_cast<UINT>(message), static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(lastId),  \
-     &afxmsg::thunk<&ThisClass::fn>},
+     &afxmsg::thunk<ThisClass, &ThisClass::fn>},
 #define AFX_MSG_ENTRY(message, thunk, fn) AFX_ENTRY(message, 0, 0, 0, thunk, fn)
 
 // Window messages

@@ -10,8 +10,11 @@ public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     explicit CDialog(LPCSTR templateName, CWnd* parent = nullptr);
 
+    // Prepares DoModal to run from a template in memory (kept by the caller until it ends).
+    BOOL InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent = nullptr);
     // IDOK/IDCANCEL or the code given to EndDialog; -1 when the template is missing or the
-    // dialog cannot be created.
+    // dialog cannot be created. The top-level window of the parent (or the main window) is
+    // disabled meanwhile and gets the activation back at the end.
     virtual INT_PTR DoModal();
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     BOOL Create(LPCSTR templateName, CWnd* parent = nullptr);
@@ -33,7 +36,12 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
+    // Looks the template up in `module` only instead of along the resource chain: for a
+    // library's own dialogs, whose ids a host may use for unrelated templates of its own.
+    void SetTemplateModule(HMODULE module) { m_hTemplateModule = module; }
+
     LPCSTR m_lpszTemplateName = nullptr;
+    LPCDLGTEMPLATEA m_lpDialogTemplate = nullptr;
     CWnd* m_pParentWnd = nullptr;
 
     DECLARE_MESSAGE_MAP()
@@ -42,6 +50,7 @@ private:
     BOOL CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, HWND parent, HINSTANCE module);
     void RunModalLoop();
 
+    HMODULE m_hTemplateModule = nullptr;
     bool m_inModalLoop = false;
     INT_PTR m_nModalResult = -1;
 };
