@@ -268,10 +268,7 @@ void KaloRichEdit::SuspendRedraw() {
     // Saved and restored, never toggled: a toggle would switch scrolling on where it was off.
     m_savedOptions = GetOptions();
     SetOptions(ECOOP_AND, ~static_cast<DWORD>(ECO_AUTOVSCROLL | ECO_AUTOHSCROLL));
-    // Redraw on for a hidden window would show it: a hidden editor is left alone.
-    m_redrawWasOn = IsWindowVisible() != FALSE;
-    if (m_redrawWasOn)
-        SendMessage(WM_SETREDRAW, FALSE);
+    m_redrawGuard = std::make_unique<KaloRedrawGuard>(m_hWnd, false);
 }
 
 void KaloRichEdit::ResumeRedraw() {
@@ -279,10 +276,10 @@ void KaloRichEdit::ResumeRedraw() {
         return;
     SetOptions(m_savedOptions);
     ModifyFlags(0, kRedrawSuspended);
-    if (m_redrawWasOn) {
-        SendMessage(WM_SETREDRAW, TRUE);
+    const bool wasDrawing = m_redrawGuard->Active();
+    m_redrawGuard.reset();
+    if (wasDrawing)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_NOFRAME);
-    }
     SendMessage(EM_SCROLLCARET);
 }
 

@@ -2,10 +2,13 @@
 
 #include "KaloControl.h"
 #include "KaloMessageFilter.h"
+#include "KaloRedrawGuard.h"
 #include "KaloRichEditMenu.h"
 #include "KaloRichEditModel.h"
 
 #include <afxcmn.h>
+
+#include <memory>
 
 // Messages to the parent: focus lost (wParam: window gaining the focus, lParam: control id)
 // and Escape pressed (wParam: control id).
@@ -117,7 +120,7 @@ private:
     int m_busy = 0;
     bool m_creating = false;
     int m_redrawDepth = 0;
-    bool m_redrawWasOn = false;
+    std::unique_ptr<KaloRedrawGuard> m_redrawGuard; // held from the outermost "off" to its "on"
     DWORD m_savedOptions = 0;
     // Drag and drop inside the text: the selection at the button press.
     CHARRANGE m_dragRange{0, 0};
