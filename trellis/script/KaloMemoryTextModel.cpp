@@ -68,7 +68,7 @@ long KaloMemoryTextModel::LineStart(long line) const {
     for (long i = 0; i < static_cast<long>(m_text.size()) && current < line; ++i, ++position) {
         if (m_text[i] == '\r')
             ++current;
-        else if (IsDBCSLeadByte(static_cast<BYTE>(m_text[i])) && i + 1 < static_cast<long>(m_text.size()))
+        else if (KaloIsLeadByte(m_text[i]) && i + 1 < static_cast<long>(m_text.size()))
             ++i;
     }
     return current == line ? position : -1;

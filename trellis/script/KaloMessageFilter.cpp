@@ -16,7 +16,7 @@ std::vector<long> CharacterStarts(const CoreString& text) {
     const long bytes = static_cast<long>(text.Length());
     for (long i = 0; i < bytes; ++i) {
         starts.push_back(i);
-        if (IsDBCSLeadByte(static_cast<BYTE>(text.CStr()[i])) && i + 1 < bytes)
+        if (KaloIsLeadByte(text.CStr()[i]) && i + 1 < bytes)
             ++i;
     }
     return starts;
@@ -113,7 +113,7 @@ bool KaloMessageFilter::OnChar(WPARAM key, const KaloKeyState& keys) {
         TypeText(character);
         return true;
     }
-    if (IsDBCSLeadByte(static_cast<BYTE>(c))) {
+    if (KaloIsLeadByte(c)) {
         m_leadByte = c;
         return true;
     }
@@ -251,7 +251,7 @@ bool KaloMessageFilter::FindScope() {
     const CHARRANGE selection = m_model.Selection();
     if (selection.cpMin != selection.cpMax)
         return false;
-    KaloRedrawPause pause(m_model);
+    // Only reads and a final caret move: nothing to hide, so drawing stays on.
     long at = selection.cpMin;
     CoreString bracket;
     m_model.ReadRange(at, at + 1, bracket);
@@ -269,33 +269,45 @@ bool KaloMessageFilter::FindScope() {
     const int index = static_cast<int>(open ? open - kOpening : close - kClosing);
     CoreString text;
     m_model.ReadRange(0, m_model.Length(), text);
-    const std::vector<long> starts = CharacterStarts(text);
-    const char* bytes = text.CStr();
-    long match = -1;
-    if (open) {
-        int depth = 1;
-        for (long p = at + 1; p < static_cast<long>(starts.size()) && depth > 0; ++p) {
-            const char c = bytes[starts[static_cast<size_t>(p)]];
-            depth += c == kOpening[index] ? 1 : c == kClosing[index] ? -1 : 0;
-            if (depth == 0)
-                match = p;
-        }
-    } else {
-        // Walked forward so that trail bytes of double-byte characters never read as brackets.
-        std::vector<long> opened;
-        for (long p = 0; p < at; ++p) {
-            const char c = bytes[starts[static_cast<size_t>(p)]];
-            if (c == kOpening[index])
-                opened.push_back(p);
-            else if (c == kClosing[index] && !opened.empty())
-                opened.pop_back();
-        }
-        match = opened.empty() ? -1 : opened.back();
-    }
+    const long match = open ? MatchForward(text, at, kOpening[index], kClosing[index])
+                            : MatchBackward(text, at, kOpening[index], kClosing[index]);
     if (match < 0)
         return false;
     m_model.Select(match, match);
     return true;
+}
+
+long KaloMessageFilter::MatchForward(const CoreString& text, long at, char opening, char closing) {
+    const char* bytes = text.CStr();
+    const long length = static_cast<long>(text.Length());
+    int depth = 0;
+    long position = 0;
+    for (long i = 0; i < length; ++position) {
+        if (position >= at) {
+            depth += bytes[i] == opening ? 1 : bytes[i] == closing ? -1 : 0;
+            if (depth == 0)
+                return position;
+        }
+        i += (KaloIsLeadByte(bytes[i]) && i + 1 < length) ? 2 : 1;
+    }
+    return -1;
+}
+
+long KaloMessageFilter::MatchBackward(const CoreString& text, long at, char opening, char closing) {
+    // Walked forward so that trail bytes of double-byte characters never read as brackets;
+    // the partner is the innermost opening still open at the bracket.
+    const char* bytes = text.CStr();
+    const long length = static_cast<long>(text.Length());
+    std::vector<long> opened;
+    long position = 0;
+    for (long i = 0; i < length && position < at; ++position) {
+        if (bytes[i] == opening)
+            opened.push_back(position);
+        else if (bytes[i] == closing && !opened.empty())
+            opened.pop_back();
+        i += (KaloIsLeadByte(bytes[i]) && i + 1 < length) ? 2 : 1;
+    }
+    return opened.empty() ? -1 : opened.back();
 }
 
 int KaloMessageFilter::CharClass(char c) const {

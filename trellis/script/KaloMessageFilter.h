@@ -46,6 +46,9 @@ private:
     bool OnChar(WPARAM key, const KaloKeyState& keys);
     bool OnTypedCharacter(char c);
     void InsertPair(const char* pair);
+    // Position of the partner of the bracket at `at`, -1 when it has none.
+    static long MatchForward(const CoreString& text, long at, char opening, char closing);
+    static long MatchBackward(const CoreString& text, long at, char opening, char closing);
     // Class of the byte starting a character: 0 blank, 1 separator, 2 word character.
     int CharClass(char c) const;
 

@@ -1,11 +1,22 @@
 #include "KaloTextModel.h"
 
+#include <array>
 #include <initializer_list>
+
+bool KaloIsLeadByte(char c) {
+    static const std::array<bool, 256> lead = [] {
+        std::array<bool, 256> table{};
+        for (int b = 0; b < 256; ++b)
+            table[static_cast<size_t>(b)] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+        return table;
+    }();
+    return lead[static_cast<unsigned char>(c)];
+}
 
 long KaloTextPositions(const char* text, long bytes) {
     long positions = 0;
     for (long i = 0; i < bytes; ++i, ++positions) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < bytes)
+        if (KaloIsLeadByte(text[i]) && i + 1 < bytes)
             ++i;
     }
     return positions;
@@ -14,7 +25,7 @@ long KaloTextPositions(const char* text, long bytes) {
 long KaloTextByteOffset(const char* text, long bytes, long position) {
     long i = 0;
     for (long p = 0; p < position && i < bytes; ++p) {
-        i += (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < bytes) ? 2 : 1;
+        i += (KaloIsLeadByte(text[i]) && i + 1 < bytes) ? 2 : 1;
     }
     return i;
 }

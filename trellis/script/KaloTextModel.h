@@ -44,6 +44,8 @@ public:
     virtual void LinesChanged(long /*first*/, long /*last*/) {}
 };
 
+// Whether c starts a double-byte character in the ANSI code page (a table read once).
+TRELLIS_API bool KaloIsLeadByte(char c);
 // Positions of `bytes` bytes of ANSI text (a lead byte and its trail are one position).
 TRELLIS_API long KaloTextPositions(const char* text, long bytes);
 // Byte offset of `position` within text of `bytes` bytes (bytes when beyond the end).

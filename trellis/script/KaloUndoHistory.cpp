@@ -102,30 +102,28 @@ void KaloUndoHistory::NotifyLines(KaloTextModel& model, long first, long last) {
 }
 
 int KaloUndoHistory::Undo(KaloTextModel& model) {
-    CheckUnannounced(model);
-    if (m_pool.UndoCount() == 0)
-        return 0;
-    const XUndoUnit* unit;
-    do {
-        unit = m_pool.MoveUndoToRedo();
-        Replay(model, unit->NewStart, unit->NewEnd, unit->OldText, unit->OldEnd);
-        NotifyLines(model, model.LineFromPosition(unit->NewStart) - 1,
-                    model.LineFromPosition(unit->OldEnd) + 1);
-    } while (unit->ChainOnUndo && m_pool.UndoCount() > 0);
-    return 1;
+    return Step(model, true);
 }
 
 int KaloUndoHistory::Redo(KaloTextModel& model) {
+    return Step(model, false);
+}
+
+int KaloUndoHistory::Step(KaloTextModel& model, bool undo) {
     CheckUnannounced(model);
-    if (m_pool.RedoCount() == 0)
+    auto pending = [&] { return undo ? m_pool.UndoCount() : m_pool.RedoCount(); };
+    if (pending() == 0)
         return 0;
     const XUndoUnit* unit;
     do {
-        unit = m_pool.MoveRedoToUndo();
-        Replay(model, unit->OldStart, unit->OldEnd, unit->NewText, unit->NewEnd);
-        NotifyLines(model, model.LineFromPosition(unit->OldStart) - 1,
-                    model.LineFromPosition(unit->NewEnd) + 1);
-    } while (unit->ChainOnRedo && m_pool.RedoCount() > 0);
+        unit = undo ? m_pool.MoveUndoToRedo() : m_pool.MoveRedoToUndo();
+        // Undo puts the old text back where the new one stands; redo the other way round.
+        const int start = undo ? unit->NewStart : unit->OldStart;
+        const int end = undo ? unit->NewEnd : unit->OldEnd;
+        const int caret = undo ? unit->OldEnd : unit->NewEnd;
+        Replay(model, start, end, undo ? unit->OldText : unit->NewText, caret);
+        NotifyLines(model, model.LineFromPosition(start) - 1, model.LineFromPosition(caret) + 1);
+    } while ((undo ? unit->ChainOnUndo : unit->ChainOnRedo) && pending() > 0);
     return 1;
 }
 

@@ -48,6 +48,7 @@ public:
 
 private:
     XUndoUnit* TakeRecord(KaloTextModel& model);
+    int Step(KaloTextModel& model, bool undo);
     void Replay(KaloTextModel& model, int start, int end, const CoreString& text, int caret);
     void NotifyLines(KaloTextModel& model, long first, long last);
     void RecordMoveAsOne(KaloTextModel& model, long dragStart, long dragEnd, const CoreString& dragText);

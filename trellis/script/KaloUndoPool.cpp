@@ -104,20 +104,19 @@ XUndoUnit* KaloUndoPool::Take() {
 }
 
 XUndoUnit* KaloUndoPool::MoveUndoToRedo() {
-    const int slot = m_undo.tail;
-    if (slot < 0)
-        return nullptr;
-    Unlink(m_undo, slot);
-    Append(m_redo, slot);
-    return Unit(slot);
+    return MoveNewest(m_undo, m_redo);
 }
 
 XUndoUnit* KaloUndoPool::MoveRedoToUndo() {
-    const int slot = m_redo.tail;
+    return MoveNewest(m_redo, m_undo);
+}
+
+XUndoUnit* KaloUndoPool::MoveNewest(List& from, List& to) {
+    const int slot = from.tail;
     if (slot < 0)
         return nullptr;
-    Unlink(m_redo, slot);
-    Append(m_undo, slot);
+    Unlink(from, slot);
+    Append(to, slot);
     return Unit(slot);
 }
 

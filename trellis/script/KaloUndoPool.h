@@ -58,6 +58,7 @@ private:
     XUndoUnit* Unit(int slot) const;
     void Append(List& list, int slot);
     void Unlink(List& list, int slot);
+    XUndoUnit* MoveNewest(List& from, List& to);
     void Release(int slot);
     void MarkUsed(int slot);
 
