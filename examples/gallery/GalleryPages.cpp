@@ -11,6 +11,7 @@
 #include "TrackPage.h"
 #include "ValuesPage.h"
 #include "ColoursPage.h"
+#include "EditorPage.h"
 
 const std::vector<GalleryPageEntry>& GalleryPages() {
     static const std::vector<GalleryPageEntry> pages = {
@@ -25,6 +26,7 @@ const std::vector<GalleryPageEntry>& GalleryPages() {
         {"track", MakeTrackPage},
         {"values", MakeValuesPage},
         {"colours", MakeColoursPage},
+        {"editor", MakeEditorPage},
     };
     return pages;
 }

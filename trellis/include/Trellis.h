@@ -59,3 +59,4 @@
 #include "KaloAngleCtrl.h"
 #include "KaloColorDialog.h"
 #include "KaloColorDialog2.h"
+#include "KaloRichEdit.h"

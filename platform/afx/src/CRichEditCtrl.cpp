@@ -16,6 +16,26 @@ void CRichEditCtrl::GetSel(long& start, long& end) const {
     end = range.cpMax;
 }
 
+long CRichEditCtrl::GetTextLength() const {
+    return GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE);
+}
+
+long CRichEditCtrl::GetTextLengthEx(DWORD flags, UINT codePage) const {
+    GETTEXTLENGTHEX request{flags, codePage};
+    return static_cast<long>(SendMessage(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request)));
+}
+
+BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT& format) {
+    format.cbSize = sizeof format;
+    return static_cast<BOOL>(SendMessage(EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format)));
+}
+
+IRichEditOle* CRichEditCtrl::GetIRichEditOle() const {
+    IRichEditOle* ole = nullptr;
+    SendMessage(EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole));
+    return ole;
+}
+
 long CRichEditCtrl::GetTextRange(long start, long end, LPSTR buffer) const {
     TEXTRANGEA range{{start, end}, buffer};
     return static_cast<long>(SendMessage(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range)));

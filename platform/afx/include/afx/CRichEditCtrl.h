@@ -1,9 +1,13 @@
 // The rich edit 2.0 control (class "RichEdit20A"; Create loads its library).
+// Two ways of counting: positions (the control's own, a line break is one CR and a double-byte
+// character is one position) and the bytes of WM_GETTEXT, where a line break is CR LF. Every
+// member here speaks positions; byte buffers for a range need TextBufferSize(positions).
 #pragma once
 
 #include "afx/CWnd.h"
 
 #include <richedit.h>
+#include <richole.h>
 
 class AFX_API CRichEditCtrl : public CWnd {
 public:
@@ -14,9 +18,31 @@ public:
     void ReplaceSel(LPCSTR text, BOOL canUndo = FALSE) {
         SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
     }
-    long GetTextLength() const { return static_cast<long>(SendMessage(WM_GETTEXTLENGTH)); }
-    // Text between two positions (CR line breaks); the buffer needs end - start + 1 bytes.
+    // Bytes that hold the ANSI text of `positions` positions with its NUL (double-byte text
+    // takes two bytes a position).
+    static long TextBufferSize(long positions) { return 2 * (positions > 0 ? positions : 0) + 1; }
+    // Length in positions (not the CR LF count of WM_GETTEXTLENGTH).
+    long GetTextLength() const;
+    long GetTextLengthEx(DWORD flags, UINT codePage = CP_ACP) const;
+    // Text between two positions (CR line breaks) into a buffer of TextBufferSize(end - start)
+    // bytes; returns the bytes copied.
     long GetTextRange(long start, long end, LPSTR buffer) const;
+    // The selected text into a buffer of TextBufferSize(selection length) bytes.
+    long GetSelText(LPSTR buffer) const {
+        return static_cast<long>(SendMessage(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(buffer)));
+    }
+    BOOL GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
+    void SetModify(BOOL modified = TRUE) { SendMessage(EM_SETMODIFY, modified); }
+    DWORD GetOptions() const { return static_cast<DWORD>(SendMessage(EM_GETOPTIONS)); }
+    long GetLimitText() const { return static_cast<long>(SendMessage(EM_GETLIMITTEXT)); }
+    BOOL SetParaFormat(PARAFORMAT& format);
+    // A line width of 1 with no device switches word wrap off: lines are paragraphs then.
+    BOOL SetTargetDevice(HDC dc, long lineWidth) {
+        return static_cast<BOOL>(SendMessage(EM_SETTARGETDEVICE, reinterpret_cast<WPARAM>(dc), lineWidth));
+    }
+    // The object model behind the control, with a reference the caller releases; null when
+    // the control has none.
+    IRichEditOle* GetIRichEditOle() const;
     DWORD SetEventMask(DWORD mask) {
         return static_cast<DWORD>(SendMessage(EM_SETEVENTMASK, 0, static_cast<LPARAM>(mask)));
     }
@@ -46,6 +72,7 @@ public:
     int CharFromPos(CPoint point) const;
     void HideSelection(BOOL hide, BOOL permanent) { SendMessage(EM_HIDESELECTION, hide, permanent); }
     void LimitText(long maxChars = 0) { SendMessage(EM_EXLIMITTEXT, 0, maxChars); }
+    void SetOptions(DWORD flags) { SendMessage(EM_SETOPTIONS, ECOOP_SET, static_cast<LPARAM>(flags)); }
     UINT SetOptions(WORD operation, DWORD flags) {
         return static_cast<UINT>(SendMessage(EM_SETOPTIONS, operation, static_cast<LPARAM>(flags)));
     }
@@ -60,7 +87,8 @@ public:
     void Copy() { SendMessage(WM_COPY); }
     void Paste() { SendMessage(WM_PASTE); }
     void Clear() { SendMessage(WM_CLEAR); }
-    // First match of `find` in the given range; -1 when none.
+    // First match of `find` in the given range; -1 when none. Without FR_DOWN and with
+    // cpMin > cpMax the search runs backwards.
     long FindTextEx(DWORD flags, FINDTEXTEXA* find) const {
         return static_cast<long>(SendMessage(EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(find)));
     }

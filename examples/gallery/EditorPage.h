@@ -1,0 +1,6 @@
+#pragma once
+
+#include "GalleryPage.h"
+
+// The script editor: a sample script, its context menu, full screen and a one-line editor.
+std::unique_ptr<GalleryPage> MakeEditorPage();

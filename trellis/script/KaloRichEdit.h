@@ -1,0 +1,133 @@
+#pragma once
+
+#include "KaloControl.h"
+#include "KaloMessageFilter.h"
+#include "KaloRedrawGuard.h"
+#include "KaloRichEditMenu.h"
+#include "KaloRichEditModel.h"
+
+#include <afxcmn.h>
+
+#include <memory>
+
+// Messages to the parent: focus lost (wParam: window gaining the focus, lParam: control id)
+// and Escape pressed (wParam: control id).
+#define KALO_RICHEDIT_KILLFOCUS 0x7EA
+#define KALO_RICHEDIT_ESCAPE 0x7EB
+
+// The script editor: a rich edit with its own undo history and typing aids. Its keys arrive
+// as reflected EN_MSGFILTER notifications, so its parent must be a layer CWnd.
+class TRELLIS_API KaloRichEdit : public CRichEditCtrl, public KaloControl {
+public:
+    static int DefaultHeight; // pixels of a single-line editor
+
+    KaloRichEdit();
+    ~KaloRichEdit() override;
+    KaloRichEdit(const KaloRichEdit&) = delete;
+    KaloRichEdit& operator=(const KaloRichEdit&) = delete;
+
+    int DoUndo();
+    int DoRedo();
+    int DoPaste();
+    int DoCut();
+    void ClearUndo();
+    void SetUndoLimit(int limit);
+    int GetUndoLimit();
+    int GetUndoCount() const { return m_history.UndoCount(); }
+    int GetRedoCount() const { return m_history.RedoCount(); }
+
+    void GetCurSelString(CoreString& out);
+    void GetRangeString(CoreString& out, int start, int end);
+    // 4 (the object model's overtype bit) in overtype mode, else 0.
+    int GetOverTypeMode();
+    // Characters per tab stop, kept within 1..64.
+    void SetTabSize(int size);
+    int GetTabSize() const { return m_tabSize; }
+    int GetAutoComplete() const { return m_autoComplete; }
+    void SetAutoComplete(int on) { m_autoComplete = on; }
+    void SelectRow(int line);
+
+    // Plain text in and out; 0 when the file cannot be opened (or written). Load starts a new
+    // history: records of the old text would corrupt the new one.
+    int Load(const char* path);
+    int Save(const char* path);
+    void ToggleFullscreen();
+    bool IsFullscreen() const { return m_fullscreen; }
+
+    // Off nests: drawing returns when every "off" has had its "on". A hidden editor is never
+    // shown by it.
+    void SetRedraw(int on);
+    void SuspendRedraw();
+    void ResumeRedraw();
+    bool RedrawSuspended() const { return (m_flags & kRedrawSuspended) != 0; }
+
+    void CurrentSelectionIsBeingReplaced(int before, int after, const char* text);
+    void ReplaceSelection(const char* text, int before, int after);
+    int IsSeparator(char c) const { return m_separators[static_cast<unsigned char>(c)]; }
+    void SetSeparator(char c, int value) {
+        m_separators[static_cast<unsigned char>(c)] = static_cast<unsigned char>(value);
+    }
+
+    // The pop-up menu of the right button: Undo and Redo when there is something to do, Paste.
+    HMENU BuildContextMenu() const;
+    // Lines an edit touched (or the whole text after Load): where formatting passes run.
+    virtual void FormatLines(long first, long last);
+
+    void SetBackColor(COLORREF color) override;
+    void SetControlFont(CFont* font) override;
+
+    static const DWORD kRedrawSuspended = 0x40;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    void PreSubclassWindow() override;
+    // Overtype state from the object model; a failure (this platform answers "not
+    // implemented") counts as insert mode. Tests override it.
+    virtual bool QueryOverTypeMode();
+
+    BOOL OnMsgfilter(NMHDR* header, LRESULT* result);
+    void OnDragDropDone(NMHDR* header, LRESULT* result);
+    void OnDropFilesNotify(NMHDR* header, LRESULT* result);
+    BOOL OnChange();
+    HBRUSH CtlColor(CDC* dc, UINT kind);
+
+    // The selection at a button press: where a drag inside the text starts.
+    void OnButtonDown();
+
+    DECLARE_MESSAGE_MAP()
+
+    unsigned char m_separators[256]{};
+    KaloRichEditModel m_model;
+    KaloUndoHistory m_history;
+    KaloMessageFilter m_filter;
+
+private:
+    void SetUp();
+    void ApplyTabStops();
+    LRESULT OnKillFocus(HWND gaining);
+    void OnContextMenu(CPoint point);
+    BOOL OnCommandId(UINT id);
+    void PaintBorder();
+    void EraseBackground(HDC dc);
+    void OnKeyRelease();
+    int LoadFromDrop(HDROP drop);
+    KaloKeyState KeysNow() const;
+
+    int m_tabSize = 4;
+    int m_autoComplete = 1;
+    // Set while the editor itself changes the text: its own EN_CHANGE is expected then.
+    int m_busy = 0;
+    bool m_creating = false;
+    int m_redrawDepth = 0;
+    std::unique_ptr<KaloRedrawGuard> m_redrawGuard; // held from the outermost "off" to its "on"
+    DWORD m_savedOptions = 0;
+    // Drag and drop inside the text: the selection at the button press.
+    CHARRANGE m_dragRange{0, 0};
+    CoreString m_dragText;
+    bool m_dragArmed = false;
+    long m_dragBaseLength = 0;
+    bool m_fullscreen = false;
+    HWND m_fullscreenParent = nullptr;
+    RECT m_fullscreenRect{};
+};
