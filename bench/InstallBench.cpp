@@ -7,6 +7,7 @@
 #include "TestFolder.h"
 #include "Files.h"
 #include "MainWindow.h"
+#include "MessageBoxWatcher.h"
 #include "PackageInstaller.h"
 #include "Program.h"
 #include "SkinEngine.h"
@@ -51,22 +52,9 @@ public:
     }
 
 private:
-    static BOOL CALLBACK FindBox(HWND window, LPARAM param) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::string(name) == "#32770") {
-            *reinterpret_cast<HWND*>(param) = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
     void Run() {
         while (!stop_) {
-            HWND box = nullptr;
-            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
-            if (box)
+            for (HWND box : VisibleDialogs())
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
             Sleep(5);
         }

@@ -1,5 +1,5 @@
 # Shared by both MinGW toolchain files: the posix-thread compilers, the MinGW sysroot
-# and the emulator CTest runs Windows programs through.
+# and the emulator CTest runs Windows programs through (it picks the loader per program).
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)

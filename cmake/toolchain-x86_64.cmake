@@ -1,4 +1,4 @@
-# Cross-build for 64-bit Windows with MinGW-w64 (the target that runs under wine64 here).
+# Cross-build for 64-bit Windows with MinGW-w64 (runs under wine64 on every machine).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The demo command: installs what is missing, builds the x86_64 programs, generates a
+# The demo command: installs what is missing, builds the programs (the shipped i686 build
+# where this machine runs it, else x86_64), generates a
 # sample game folder under out/demo/ and starts the toolbox in it.
 # Without a display it runs under a private Xvfb, saves what the user would see to
 # out/screenshots/ (start-up window outside a game folder, first-run report, then a short
@@ -11,10 +12,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" x86_64 toolbox samplegame Player tour skindemo gallery
-bin="${BUILD_ROOT:-$root/build}/x86_64/bin"
-
 source "$root/scripts/session.sh"
+arch=$(demo_arch)
+bash "$root/scripts/build.sh" "$arch" toolbox samplegame Player tour skindemo gallery
+bin="${BUILD_ROOT:-$root/build}/$arch/bin"
+echo "demo: the $arch build"
+
 start_session
 # The skin demo and the gallery share this session (and its display) when headless.
 if [ -n "$headless" ]; then export DEMO_HEADLESS=1; fi
@@ -23,13 +26,13 @@ demo="$root/out/demo"
 shots="$root/out/screenshots"
 rm -rf "$demo"
 mkdir -p "$demo/elsewhere" "$shots"
-"$WINE_LOADER" "$bin/samplegame.exe" "$(windows_path "$demo/game")"
+wine_run "$bin/samplegame.exe" "$(windows_path "$demo/game")"
 cp "$bin/toolbox.exe" "$demo/game/"
 cp "$bin/toolbox.exe" "$demo/elsewhere/"
 
 if [ -z "$headless" ]; then
-    (cd "$demo/game" && "$WINE_LOADER" toolbox.exe)
-    (cd "$demo/game" && "$WINE_LOADER" toolbox.exe)
+    (cd "$demo/game" && wine_run toolbox.exe)
+    (cd "$demo/game" && wine_run toolbox.exe)
     bash "$root/scripts/skin-demo.sh"
     bash "$root/scripts/gallery-demo.sh"
     exit 0
@@ -39,7 +42,7 @@ fi
 # ends that toolbox (it waits for a user who is not there).
 show() {
     local folder=$1 shot=$2
-    (cd "$folder" && exec "$WINE_LOADER" toolbox.exe) &
+    (cd "$folder" && exec "$(wine_loader_for toolbox.exe)" toolbox.exe) &
     local pid=$!
     sleep 4
     import -window root "$shots/$shot"
@@ -50,7 +53,7 @@ show() {
 show "$demo/elsewhere" startup-window.png
 show "$demo/game" first-run.png
 # A normal start, driven like a user by the tour program, which pictures each stop.
-"$WINE_LOADER" "$bin/tour.exe" "$(windows_path "$demo/game")" "$(windows_path "$shots")"
+wine_run "$bin/tour.exe" "$(windows_path "$demo/game")" "$(windows_path "$shots")"
 for picture in main-window progress-window map-window; do
     if [ -f "$shots/$picture.bmp" ]; then
         convert "$shots/$picture.bmp" "$shots/$picture.png"

@@ -4,13 +4,13 @@
 # headless it saves out/screenshots/gallery-PAGE.png for every page and ends by itself.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/build.sh" x86_64 gallery
-gallery="${BUILD_ROOT:-$root/build}/x86_64/bin/gallery.exe"
-
 source "$root/scripts/session.sh"
+arch=$(demo_arch)
+bash "$root/scripts/build.sh" "$arch" gallery
+gallery="${BUILD_ROOT:-$root/build}/$arch/bin/gallery.exe"
 start_session
 if [ -z "$headless" ]; then
-    "$WINE_LOADER" "$gallery"
+    wine_run "$gallery"
     exit 0
 fi
 shots="$root/out/screenshots"
@@ -19,7 +19,7 @@ mkdir -p "$shots"
 # screenshot is taken after three.
 pages=(theme buttons dialog edits lists ranges statics image track values colours editor)
 for page in "${pages[@]}"; do
-    "$WINE_LOADER" "$gallery" --page "$page" --close-after 5 &
+    wine_run "$gallery" --page "$page" --close-after 5 &
     pid=$!
     sleep 3
     import -window root "$shots/gallery-$page.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every package the build and tests need, then fetches zlib's source package for
-# minizip. Safe to run again: each step is skipped when its result is already there.
+# Installs every package the build and tests need (32-bit Wine only where 32-bit code
+# runs), then fetches zlib's source package for minizip. Safe to run again: each step is
+# skipped when its result is already there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -15,8 +16,23 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    # Recommends would pull in 32-bit Wine, which breaks the loader on this kernel.
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # Recommends would pull in 32-bit Wine, which breaks the loader where 32-bit code cannot
+    # run; it is installed below when it can.
+    apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=300 "${missing[@]}" >/dev/null
+fi
+
+# 32-bit Wine runs the shipped i686 build, but only where this machine runs 32-bit code:
+# elsewhere it breaks Wine's own tools, so the probe decides on every run. Its version is the
+# one the 64-bit Wine already has (the two must match).
+if bash "$root/scripts/probe-32bit.sh" >/dev/null &&
+    ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+    version=$(dpkg-query -W -f='${Version}' libwine:amd64)
+    echo "installing: wine32:i386 $version (this machine runs 32-bit code)"
+    export DEBIAN_FRONTEND=noninteractive
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=300 \
+        "wine32:i386=$version" >/dev/null
 fi
 
 # Chinese locale: Wine takes its ANSI code page (936) from it.

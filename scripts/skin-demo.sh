@@ -5,14 +5,14 @@
 # with another tab selected) and ends by itself.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/build.sh" x86_64 skindemo
-demo="${BUILD_ROOT:-$root/build}/x86_64/bin/skindemo.exe"
-
 source "$root/scripts/session.sh"
+arch=$(demo_arch)
+bash "$root/scripts/build.sh" "$arch" skindemo
+demo="${BUILD_ROOT:-$root/build}/$arch/bin/skindemo.exe"
 if [ "${1:-}" = "--shots" ]; then export DEMO_HEADLESS=1; fi
 start_session
 if [ -z "$headless" ]; then
-    "$WINE_LOADER" "$demo"
+    wine_run "$demo"
     exit 0
 fi
 
@@ -22,7 +22,7 @@ mkdir -p "$shots"
 shot() {
     local name=$1
     shift
-    "$WINE_LOADER" "$demo" --exit-after=4000 "$@" &
+    wine_run "$demo" --exit-after=4000 "$@" &
     local pid=$!
     sleep 3
     import -window root -crop 520x380+40+40 +repage "$shots/$name"

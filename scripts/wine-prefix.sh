@@ -25,7 +25,15 @@ if [ ! -f "$stamp" ]; then
     "$WINE_LOADER" regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
     "$WINE_SERVER" -w
     rm -f "$reg"
+    if [ -x "$WINE_LOADER32" ]; then touch "$WINEPREFIX/.project-wow64"; fi
     touch "$stamp"
+fi
+# A prefix made before wine32 was installed has no 32-bit system folder yet: update it once,
+# so the i686 build's programs find their 32-bit system libraries.
+if [ -x "$WINE_LOADER32" ] && [ ! -f "$WINEPREFIX/.project-wow64" ]; then
+    "$WINE_LOADER" wineboot --update >/dev/null 2>&1 || true
+    "$WINE_SERVER" -w
+    touch "$WINEPREFIX/.project-wow64"
 fi
 # A detached persistent server: later programs attach to it instead of starting their own.
 setsid "$WINE_SERVER" -p >/dev/null 2>&1 </dev/null || true

@@ -4,6 +4,14 @@
 
 #include <gtest/gtest.h>
 
+// Each build's suite must run as that build: the 32-bit one through 32-bit Wine beside the
+// 64-bit system, the 64-bit one natively.
+TEST(Platform, RunsAsTheBuildItWasMadeFor) {
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    EXPECT_EQ(wow64 != FALSE, sizeof(void*) == 4);
+}
+
 TEST(Platform, AnsiCodePageIsChinese) {
     EXPECT_EQ(GetACP(), 936u);
 }

@@ -19,6 +19,16 @@ std::string ModulePath(HMODULE module) {
     return path;
 }
 
+// Whether the stand-in exports GdiplusStartup under its plain name, as GDI+ does: one that
+// could not be bound anyway would make the check below prove nothing.
+bool ExportsPlainStartup(const std::string& path) {
+    HMODULE standIn = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    bool exported = standIn && GetProcAddress(standIn, "GdiplusStartup");
+    if (standIn)
+        FreeLibrary(standIn);
+    return exported;
+}
+
 int CheckBridgeSource() {
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, sizeof system);
@@ -28,6 +38,8 @@ int CheckBridgeSource() {
     HMODULE bound = Gdip().GdiPlusModule();
     if (GetModuleHandleA(planted.c_str()))
         return 4;
+    if (!ExportsPlainStartup(planted))
+        return 6;
     return lstrcmpiA(Folder(ModulePath(bound)).c_str(), system) == 0 ? 0 : 5;
 }
 

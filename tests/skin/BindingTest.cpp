@@ -54,5 +54,6 @@ TEST(SkinBinding, ALibraryPlantedInTheProgramFolderIsNotLoaded) {
     ASSERT_TRUE(child.Started());
     DWORD exitCode = 99;
     ASSERT_TRUE(child.WaitForExit(30000, exitCode));
-    EXPECT_EQ(exitCode, 0u) << "3: planted library missing, 4: planted library loaded, 5: not from system";
+    EXPECT_EQ(exitCode, 0u) << "3: planted library missing, 4: planted library loaded, 5: not from system, "
+                               "6: planted library lacks the plain export";
 }

@@ -50,6 +50,12 @@ BOOL CALLBACK CollectBoxes(HWND window, LPARAM param) {
 
 } // namespace
 
+std::vector<HWND> VisibleDialogs(DWORD processId) {
+    Search search{processId, {}};
+    EnumWindows(CollectBoxes, reinterpret_cast<LPARAM>(&search));
+    return search.boxes;
+}
+
 MessageBoxWatcher::MessageBoxWatcher(DWORD processId)
     : process_(processId), stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), thread_([this] { Watch(); }) {}
 
@@ -79,9 +85,8 @@ bool MessageBoxWatcher::WaitFor(size_t count, DWORD timeoutMs) const {
 
 void MessageBoxWatcher::Watch() {
     while (WaitForSingleObject(stop_, 15) == WAIT_TIMEOUT) {
-        Search search{process_, {}};
-        EnumWindows(CollectBoxes, reinterpret_cast<LPARAM>(&search));
-        for (HWND box : search.boxes)
+        std::vector<HWND> boxes = VisibleDialogs(process_);
+        for (HWND box : boxes)
             Record(box);
     }
 }

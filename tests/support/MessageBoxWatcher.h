@@ -16,6 +16,9 @@ struct SeenMessageBox {
     UINT icon = 0;       // MB_ICONERROR, MB_ICONINFORMATION, MB_ICONWARNING, MB_ICONQUESTION or 0
 };
 
+// The visible dialog windows (message boxes, file dialogs) of a process, topmost first.
+std::vector<HWND> VisibleDialogs(DWORD processId = GetCurrentProcessId());
+
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(DWORD processId = GetCurrentProcessId());

@@ -177,22 +177,8 @@ public:
 
 private:
     static HWND FindDialog() {
-        HWND found = nullptr;
-        EnumWindows(
-            [](HWND window, LPARAM param) {
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                char cls[32] = {};
-                GetClassNameA(window, cls, sizeof cls);
-                if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-                    std::string(cls) == "#32770") {
-                    *reinterpret_cast<HWND*>(param) = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        return found;
+        std::vector<HWND> dialogs = VisibleDialogs();
+        return dialogs.empty() ? nullptr : dialogs.front();
     }
     // Types the name and confirms until the dialog has gone; cancels it when time runs out,
     // so the test never waits on a dialog nobody answers.

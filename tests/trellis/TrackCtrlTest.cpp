@@ -11,10 +11,10 @@ namespace {
 // Key and wheel input travels through the X server: give it time to arrive.
 void Settle(int ms = 120) {
     for (int waited = 0; waited < ms; waited += 10) {
-        PumpMessages();
+        PumpFor(0);
         Sleep(10);
     }
-    PumpMessages();
+    PumpFor(0);
 }
 
 void SendAndSettle(std::vector<INPUT> inputs) {
