@@ -266,12 +266,13 @@ TEST_F(TrackWindow, MouseInputSendsClickDoubleClickAndDragSequences) {
             break;
         case 1:
             DoubleClick(c.button, track);
-            Settle(GetDoubleClickTime() + 50); // the next case's first click stays single
             break;
         default:
             Drag(c.button, track, c.action == 2 ? 3 : 1, c.action == 2 ? 8 : 1);
             break;
         }
+        // The next case's first press at the same place must not pair with this one's.
+        Settle(static_cast<int>(GetDoubleClickTime()) + 50);
         EXPECT_EQ(m_host.Codes(), c.codes) << c.name;
         EXPECT_EQ(m_track.GetMouseState(), 0) << c.name;
         ASSERT_FALSE(m_host.notes.empty()) << c.name;
