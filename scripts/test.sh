@@ -2,8 +2,8 @@
 # The one test command: installs what is missing, builds both targets (warnings are errors
 # on both), then runs the whole suite under Wine on every build this machine can run: the
 # x86_64 build always, the shipped i686 build where 32-bit code runs (scripts/probe-32bit.sh;
-# PROJECT_NO_32BIT=1 skips it). Arguments go to both CTest runs. The last line counts every
-# test and names the builds tested, or says why i686 was only compiled and linked.
+# PROJECT_NO_32BIT=1 skips it). Arguments go to both CTest runs. The last two lines name the
+# builds tested (or say why i686 was only compiled and linked) and count every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_root="${BUILD_ROOT:-$root/build}"
@@ -48,5 +48,6 @@ else
     tested="i686 compiled and linked only: $why_not_i686"
 fi
 summary=$(IFS=,; echo "${builds[*]}" | sed 's/,/, /g')
-echo "SUMMARY: $passed of $total tests passed ($summary); $tested"
+echo "builds: $summary; $tested"
+echo "summary: $passed passed, $((total - passed)) failed"
 exit "$status"
