@@ -11,14 +11,8 @@ namespace {
 // A 32-bit section selected into a memory context: the drawing target.
 struct Target {
     Target(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        uint32_t* bits = nullptr;
+        bitmap = KaloCtlCreateDib32(width, height, &bits);
         dc = CreateCompatibleDC(nullptr);
         previous = SelectObject(dc, bitmap);
     }

@@ -42,15 +42,7 @@ private:
 class PixelCanvas {
 public:
     PixelCanvas(int width, int height) : m_width(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<DWORD*>(bits);
+        m_bitmap = KaloCtlCreateDib32(width, height, &m_bits);
         m_dc = CreateCompatibleDC(nullptr);
         m_previous = SelectObject(m_dc, m_bitmap);
     }
@@ -85,7 +77,7 @@ public:
 private:
     int m_width;
     HBITMAP m_bitmap = nullptr;
-    DWORD* m_bits = nullptr;
+    uint32_t* m_bits = nullptr;
     HDC m_dc = nullptr;
     HGDIOBJ m_previous = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "KaloColorBoxImage.h"
 
 #include "GdiScoped.h"
+#include "KaloBitmapHelpers.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -22,18 +23,11 @@ void DrawCross(HDC dc, int x, int y, COLORREF color) {
 } // namespace
 
 KaloColorBoxImage::KaloColorBoxImage() {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = Side;
-    info.bmiHeader.biHeight = -Side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    uint32_t* bits = nullptr;
+    m_bitmap = KaloCtlCreateDib32(Side, Side, &bits);
     m_dc = CreateCompatibleDC(nullptr);
     if (m_bitmap && bits && m_dc) {
-        m_bits = static_cast<BYTE*>(bits);
+        m_bits = reinterpret_cast<BYTE*>(bits);
         m_previous = SelectObject(m_dc, m_bitmap);
     }
 }
