@@ -2,6 +2,7 @@
 
 #include "GalleryPainter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -64,10 +65,13 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT) {
 void GalleryWindow::CreatePageButtons() {
     const CRect row = GalleryPainter::TabRowArea(ClientArea());
     const auto& pages = GalleryPages();
+    // As wide as the row allows for every page, at most the usual width.
+    const int count = static_cast<int>(pages.size());
+    const int width = std::min(kPageButtonWidth, (row.Width() - 12) / std::max(count, 1) - 4);
     for (size_t i = 0; i < pages.size(); ++i) {
         auto button = std::make_unique<CButton>();
-        const int left = row.left + 6 + static_cast<int>(i) * (kPageButtonWidth + 4);
-        const CRect place(left, row.top + 3, left + kPageButtonWidth, row.bottom - 3);
+        const int left = row.left + 6 + static_cast<int>(i) * (width + 4);
+        const CRect place(left, row.top + 3, left + width, row.bottom - 3);
         if (button->Create(pages[i].name, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, place, this,
                            kFirstPageButtonId + static_cast<UINT>(i))) {
             button->SetFont(KaloCtlGetDefaultFont());
