@@ -201,9 +201,14 @@ void FramePainter::DrawIconAndTitle(HWND window, HDC dc, Gdiplus::GpGraphics* gr
         titleX = 28;
     }
     std::string title = WindowText(window);
-    if (!title.empty())
-        DrawHaloText(graphics, title.c_str(), resources_.captionFont.get(), {float(titleX), 9, 0, 0},
-                     nullptr);
+    if (title.empty())
+        return;
+    Gdiplus::GpFont* font = resources_.captionFont.get();
+    auto render = [&](Gdiplus::GpGraphics* target, float x, float y) {
+        DrawHaloText(target, title.c_str(), font, {x, y, 0, 0}, nullptr);
+    };
+    if (!font || !titles_.Draw(graphics, title, font, float(titleX), 9, render))
+        render(graphics, float(titleX), 9);
 }
 
 void FramePainter::LayOutAndDrawElements(HWND window, HDC dc, Gdiplus::GpGraphics* graphics, int w) const {
@@ -307,9 +312,9 @@ void FramePainter::RedrawTitle(HWND window) const {
         }
     }
     RestoreDC(cache, saved);
-    HDC windowDC = GetDC(window);
-    BitBlt(windowDC, 0, 0, w, band.bottom, cache, 0, 0, SRCCOPY);
-    ReleaseDC(window, windowDC);
+    // The screen follows at the next paint: a window whose title changes at every step of a
+    // long task (the progress window) is repainted at most as often as messages are handled.
+    InvalidateRect(window, &band, FALSE);
 }
 
 void FramePainter::PaintSideStrips(HWND window) const {

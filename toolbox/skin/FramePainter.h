@@ -3,6 +3,7 @@
 // (no icon, title or elements) so one element can be restored and redrawn alone.
 #pragma once
 
+#include "HaloTextCache.h"
 #include "SkinRegistry.h"
 #include "SkinResources.h"
 
@@ -15,8 +16,9 @@ public:
     void RebuildFrameCache(HWND window, bool force) const;
     // Repaints one element (1-based) in the cache and on the screen.
     void RedrawElement(HWND window, int index) const;
-    // Repaints icon, title and caption buttons after the window text changed, from the back
-    // buffer: the rest of the cache stays as it is.
+    // Redraws icon, title and caption buttons in the cache after the window text changed,
+    // from the back buffer, and leaves the band to the next paint: the rest of the cache
+    // stays as it is.
     void RedrawTitle(HWND window) const;
     void DrawElement(const SkinElement& element, HDC dc, Gdiplus::GpGraphics* graphics) const;
     // White text over a dark halo; a zero width or height leaves the layout unbounded.
@@ -26,6 +28,8 @@ public:
     void PaintSideStrips(HWND window) const;
 
     void Paint(HWND window) const;
+    // How many titles have a rendered bitmap.
+    size_t CachedTitleCount() const { return titles_.Size(); }
     void EraseBackground(HWND window, HDC dc) const;
 
     // Deletes the window's buffers and their bitmaps (the properties stay for the caller).
@@ -44,4 +48,6 @@ private:
 
     const SkinResources& resources_;
     SkinRegistry& registry_;
+    // Filled while painting: the painter's drawing functions are otherwise const.
+    mutable HaloTextCache titles_;
 };
