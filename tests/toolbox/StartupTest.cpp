@@ -81,6 +81,22 @@ protected:
         EXPECT_TRUE(CopyFileA((ProgramFolder() + "\\toolbox.exe").c_str(), program.c_str(), FALSE));
         return program;
     }
+    // A first run to its end, started in `workingFolder`: exit code 0, one box captioned
+    // "信息：" and no main window. The box's text.
+    std::string FirstRunReport(const std::string& workingFolder) {
+        ChildProcess toolbox(InstallToolbox(), workingFolder);
+        MessageBoxWatcher watcher(toolbox.Id());
+        DWORD exitCode = 1;
+        EXPECT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
+        EXPECT_EQ(0u, exitCode);
+        EXPECT_FALSE(toolbox.HasWindow("tumbra常用工具箱"));
+        auto seen = watcher.Seen();
+        EXPECT_EQ(1u, seen.size());
+        if (seen.empty())
+            return "";
+        EXPECT_EQ("信息：", seen[0].caption);
+        return seen[0].text;
+    }
     void BuildGame() { ASSERT_TRUE(samplegame::Build(game.Path(), ProgramFolder() + "\\Player.exe")); }
     bool Exists(const std::string& name) const {
         return GetFileAttributesA((game / name).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -117,19 +133,10 @@ TEST_F(StartupTest, OutsideAGameDirectoryTheWindowExplainsAndStays) {
 TEST_F(StartupTest, FirstRunUnpacksReportsDeletesAndEnds) {
     BuildGame();
     // Started from elsewhere: the toolbox still looks in its own folder.
-    ChildProcess toolbox(InstallToolbox(), elsewhere.Path());
-    MessageBoxWatcher watcher(toolbox.Id());
-    DWORD exitCode = 1;
-    ASSERT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
-    EXPECT_EQ(0u, exitCode);
-    auto seen = watcher.Seen();
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ("初始化成功，请重新运行本程序！", seen[0].text);
-    EXPECT_EQ("信息：", seen[0].caption);
+    EXPECT_EQ("初始化成功，请重新运行本程序！", FirstRunReport(elsewhere.Path()));
     EXPECT_FALSE(Exists("data.zip"));
     EXPECT_TRUE(Exists("datas\\汉化补丁.zi"));
     EXPECT_TRUE(Exists("datas\\balls12.zi"));
-    EXPECT_FALSE(toolbox.HasWindow("tumbra常用工具箱"));
 }
 
 // data.zip whose second package entry is damaged: "datas" is made before the failure.
@@ -158,20 +165,11 @@ TEST_F(StartupTest, FailedFirstRunKeepsTheArchiveAndRemovesWhatItCreated) {
             ASSERT_TRUE(WriteBytesToFile(game / "data.zip", *test.archive));
         else
             DeleteFileA((game / "data.zip").c_str());
-        ChildProcess toolbox(InstallToolbox(), game.Path());
-        MessageBoxWatcher watcher(toolbox.Id());
-        DWORD exitCode = 1;
-        ASSERT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
-        EXPECT_EQ(0u, exitCode);
-        auto seen = watcher.Seen();
-        ASSERT_EQ(1u, seen.size());
-        EXPECT_EQ("初始化失败，请重新安装本程序！请检查data.zip是否正常", seen[0].text);
-        EXPECT_EQ("信息：", seen[0].caption);
+        EXPECT_EQ("初始化失败，请重新安装本程序！请检查data.zip是否正常", FirstRunReport(game.Path()));
         if (test.archive) {
             EXPECT_EQ(*test.archive, ReadFileText(game / "data.zip"));
         }
         EXPECT_FALSE(Exists("datas"));
-        EXPECT_FALSE(toolbox.HasWindow("tumbra常用工具箱"));
     }
 }
 
