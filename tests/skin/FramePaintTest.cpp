@@ -275,19 +275,6 @@ TEST_F(FramePaintTest, ANewTitleRepaintsTheBannerAsAFullRebuildWould) {
     }
 }
 
-// Titles are rendered once per text; repainting them only copies the rendered bitmap.
-TEST_F(FramePaintTest, EachTitleIsRenderedOnce) {
-    HWND window = MakeWindow(301, 107, "0%");
-    engine_->Attach(window);
-    const size_t before = engine_->Painter().CachedTitleCount();
-    for (int round = 0; round < 2; ++round)
-        for (int percent = 0; percent <= 100; ++percent)
-            SetWindowTextA(window, (std::to_string(percent) + "%").c_str());
-    engine_->RepaintAll();
-    EXPECT_LE(engine_->Painter().CachedTitleCount(), before + 101);
-    EXPECT_GE(engine_->Painter().CachedTitleCount(), 101u);
-}
-
 TEST_F(FramePaintTest, StatusTextIsDrawnIntoItsElement) {
     HWND window = MakeWindow(387, 324);
     engine_->Attach(window);

@@ -201,14 +201,9 @@ void FramePainter::DrawIconAndTitle(HWND window, HDC dc, Gdiplus::GpGraphics* gr
         titleX = 28;
     }
     std::string title = WindowText(window);
-    if (title.empty())
-        return;
-    Gdiplus::GpFont* font = resources_.captionFont.get();
-    auto render = [&](Gdiplus::GpGraphics* target, float x, float y) {
-        DrawHaloText(target, title.c_str(), font, {x, y, 0, 0}, nullptr);
-    };
-    if (!font || !titles_.Draw(graphics, title, font, float(titleX), 9, render))
-        render(graphics, float(titleX), 9);
+    if (!title.empty())
+        DrawHaloText(graphics, title.c_str(), resources_.captionFont.get(), {float(titleX), 9, 0, 0},
+                     nullptr);
 }
 
 void FramePainter::LayOutAndDrawElements(HWND window, HDC dc, Gdiplus::GpGraphics* graphics, int w) const {

@@ -3,7 +3,6 @@
 // (no icon, title or elements) so one element can be restored and redrawn alone.
 #pragma once
 
-#include "HaloTextCache.h"
 #include "SkinRegistry.h"
 #include "SkinResources.h"
 
@@ -28,8 +27,6 @@ public:
     void PaintSideStrips(HWND window) const;
 
     void Paint(HWND window) const;
-    // How many titles have a rendered bitmap.
-    size_t CachedTitleCount() const { return titles_.Size(); }
     void EraseBackground(HWND window, HDC dc) const;
 
     // Deletes the window's buffers and their bitmaps (the properties stay for the caller).
@@ -48,6 +45,4 @@ private:
 
     const SkinResources& resources_;
     SkinRegistry& registry_;
-    // Filled while painting: the painter's drawing functions are otherwise const.
-    mutable HaloTextCache titles_;
 };

@@ -33,10 +33,6 @@ GraphicsBridge::GraphicsBridge()
     SKIN_BIND(GdipFillRectangle);
     SKIN_BIND(GdipDrawRectangle);
     SKIN_BIND(GdipDrawString);
-    SKIN_BIND(GdipMeasureString);
-    SKIN_BIND(GdipCreateBitmapFromScan0);
-    SKIN_BIND(GdipGetImageGraphicsContext);
-    SKIN_BIND(GdipGraphicsClear);
     TransparentBlt = msimg32_.Entry<decltype(TransparentBlt)>("TransparentBlt");
 }
 

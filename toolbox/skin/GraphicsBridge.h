@@ -39,10 +39,6 @@ public:
     SKIN_BOUND(GdipFillRectangle);
     SKIN_BOUND(GdipDrawRectangle);
     SKIN_BOUND(GdipDrawString);
-    SKIN_BOUND(GdipMeasureString);
-    SKIN_BOUND(GdipCreateBitmapFromScan0);
-    SKIN_BOUND(GdipGetImageGraphicsContext);
-    SKIN_BOUND(GdipGraphicsClear);
 #undef SKIN_BOUND
     decltype(&::TransparentBlt) TransparentBlt;
 
