@@ -283,6 +283,24 @@ TEST_F(MainWindowTest, ReadOnlyGameFileIsReplaced) {
     EXPECT_EQ(0u, GetFileAttributesA(level.c_str()) & FILE_ATTRIBUTE_READONLY);
 }
 
+// What a click on the skin's help caption button sends; false when the window has none.
+bool PostHelpClick(HWND window) {
+    const SkinWindowRecord* record = SkinEngine::Instance()->Record(window);
+    if (!record)
+        return false;
+    const SkinElement* help = nullptr;
+    for (const SkinElement& element : record->elements)
+        if (element.type == ElementCaptionButton && element.kind == CaptionHelp)
+            help = &element;
+    if (!help)
+        return false;
+    LPARAM at = MAKELPARAM((help->hit.left + help->hit.right) / 2, (help->hit.top + help->hit.bottom) / 2);
+    PostMessageA(window, WM_MOUSEMOVE, 0, at);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
 void CALLBACK CloseMainWindow(HWND, UINT, UINT_PTR, DWORD) {
     CloseWindow(MainWindow());
 }
@@ -301,10 +319,11 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
             PostMessageA(Button("运行游戏"), BM_CLICK, 0, 0);
             PostMessageA(Button("更换地图"), BM_CLICK, 0, 0);
             PostMessageA(MainWindow().Item("colour").Handle(), BM_CLICK, 0, 0);
+            PostHelpClick(main);
             PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); // what the close caption button sends
         }
         if (event == "message box" && IsInstalling()) {
-            // The colour dialog: it would hold the extraction until closed.
+            // The colour dialog or the help box: it would hold the extraction until closed.
             dialogDuringExtraction = true;
             PostMessageA(ProgressLog::lastDialog, WM_COMMAND, IDCANCEL, 0);
         } else if (event == "message box") {
@@ -336,17 +355,7 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
 }
 
 TEST_F(MainWindowTest, HelpButtonExplainsWithAnInformationBox) {
-    const SkinWindowRecord* record = SkinEngine::Instance()->Record(main);
-    ASSERT_NE(nullptr, record);
-    const SkinElement* help = nullptr;
-    for (const SkinElement& element : record->elements)
-        if (element.type == ElementCaptionButton && element.kind == CaptionHelp)
-            help = &element;
-    ASSERT_NE(nullptr, help);
-    LPARAM at = MAKELPARAM((help->hit.left + help->hit.right) / 2, (help->hit.top + help->hit.bottom) / 2);
-    PostMessageA(main, WM_MOUSEMOVE, 0, at);
-    PostMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(main, WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(PostHelpClick(main));
     ASSERT_TRUE(PumpUntil([&] { return !watcher.Seen().empty(); }));
     SeenMessageBox box = watcher.Seen()[0];
     EXPECT_EQ("点击你想要使用的功能就可以了。如果出现失败提示，请尝试重新安装。", box.text);

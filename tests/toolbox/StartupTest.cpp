@@ -5,10 +5,13 @@
 #include "RunCounter.h"
 #include "SampleGame.h"
 #include "TestFolder.h"
+#include "ZipWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <optional>
 
 namespace {
 
@@ -78,6 +81,22 @@ protected:
         EXPECT_TRUE(CopyFileA((ProgramFolder() + "\\toolbox.exe").c_str(), program.c_str(), FALSE));
         return program;
     }
+    // A first run to its end, started in `workingFolder`: exit code 0, one box captioned
+    // "信息：" and no main window. The box's text.
+    std::string FirstRunReport(const std::string& workingFolder) {
+        ChildProcess toolbox(InstallToolbox(), workingFolder);
+        MessageBoxWatcher watcher(toolbox.Id());
+        DWORD exitCode = 1;
+        EXPECT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
+        EXPECT_EQ(0u, exitCode);
+        EXPECT_FALSE(toolbox.HasWindow("tumbra常用工具箱"));
+        auto seen = watcher.Seen();
+        EXPECT_EQ(1u, seen.size());
+        if (seen.empty())
+            return "";
+        EXPECT_EQ("信息：", seen[0].caption);
+        return seen[0].text;
+    }
     void BuildGame() { ASSERT_TRUE(samplegame::Build(game.Path(), ProgramFolder() + "\\Player.exe")); }
     bool Exists(const std::string& name) const {
         return GetFileAttributesA((game / name).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -114,35 +133,62 @@ TEST_F(StartupTest, OutsideAGameDirectoryTheWindowExplainsAndStays) {
 TEST_F(StartupTest, FirstRunUnpacksReportsDeletesAndEnds) {
     BuildGame();
     // Started from elsewhere: the toolbox still looks in its own folder.
-    ChildProcess toolbox(InstallToolbox(), elsewhere.Path());
-    MessageBoxWatcher watcher(toolbox.Id());
-    DWORD exitCode = 1;
-    ASSERT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
-    EXPECT_EQ(0u, exitCode);
-    auto seen = watcher.Seen();
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ("初始化成功，请重新运行本程序！", seen[0].text);
-    EXPECT_EQ("信息：", seen[0].caption);
+    EXPECT_EQ("初始化成功，请重新运行本程序！", FirstRunReport(elsewhere.Path()));
     EXPECT_FALSE(Exists("data.zip"));
     EXPECT_TRUE(Exists("datas\\汉化补丁.zi"));
     EXPECT_TRUE(Exists("datas\\balls12.zi"));
-    EXPECT_FALSE(toolbox.HasWindow("tumbra常用工具箱"));
 }
 
-TEST_F(StartupTest, FailedFirstRunKeepsTheArchive) {
+// data.zip whose second package entry is damaged: "datas" is made before the failure.
+std::string ArchiveFailingInsideDatas() {
+    ZipWriter zip;
+    zip.AddDirectory("datas/");
+    zip.AddFile("datas/Level_01.zi", "a package");
+    zip.AddRawFile("datas/Level_02.zi", "cut sho", 0, ZipWriter::Crc("cut short"), 9);
+    zip.AddFile("datas/Level_03.zi", "never reached");
+    return zip.Finish();
+}
+
+// Every failed first run keeps data.zip (when there is one) and leaves no "datas" behind, so
+// the next start is a first run again.
+TEST_F(StartupTest, FailedFirstRunKeepsTheArchiveAndRemovesWhatItCreated) {
     BuildGame();
-    WriteFileText(game / "data.zip", "damaged download");
+    const struct {
+        const char* what;
+        std::optional<std::string> archive; // none: no data.zip at all
+    } cases[] = {{"not an archive", std::string("damaged download")},
+                 {"damaged entry inside datas", ArchiveFailingInsideDatas()},
+                 {"missing", std::nullopt}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        if (test.archive)
+            ASSERT_TRUE(WriteBytesToFile(game / "data.zip", *test.archive));
+        else
+            DeleteFileA((game / "data.zip").c_str());
+        EXPECT_EQ("初始化失败，请重新安装本程序！请检查data.zip是否正常", FirstRunReport(game.Path()));
+        if (test.archive) {
+            EXPECT_EQ(*test.archive, ReadFileText(game / "data.zip"));
+        }
+        EXPECT_FALSE(Exists("datas"));
+    }
+}
+
+// Only existence counts: a folder named Startup.exe marks the game, a file named datas the
+// done first run.
+TEST_F(StartupTest, MarkersMayBeFilesOrFolders) {
+    BuildGame();
+    DeleteFileA((game / "Startup.exe").c_str());
+    CreateDirectoryA((game / "Startup.exe").c_str(), nullptr);
+    WriteFileText(game / "datas", "a file, not the package folder");
     ChildProcess toolbox(InstallToolbox(), game.Path());
     MessageBoxWatcher watcher(toolbox.Id());
+    HWND main = toolbox.WaitForWindow("tumbra常用工具箱", kTimeout);
+    ASSERT_NE(nullptr, main);
+    EXPECT_TRUE(Exists("data.zip"));
+    PostMessageA(main, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(toolbox.WaitForExit(kTimeout, exitCode));
-    EXPECT_EQ(0u, exitCode);
-    auto seen = watcher.Seen();
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ("初始化失败，请重新安装本程序！请检查data.zip是否正常", seen[0].text);
-    EXPECT_EQ("信息：", seen[0].caption);
-    EXPECT_EQ("damaged download", ReadFileText(game / "data.zip"));
-    EXPECT_FALSE(Exists("datas"));
+    EXPECT_TRUE(watcher.Seen().empty());
 }
 
 TEST_F(StartupTest, NormalRunOpensTheMainWindowInsteadOfTheStartupWindow) {

@@ -1,6 +1,7 @@
 // Unzip: results, progress reports, replacement of existing files, unsafe entry names and
 // entries that fail half-way.
 #include "Files.h"
+#include "PendingFile.h"
 #include "TestFolder.h"
 #include "Unzip.h"
 #include "ZipWriter.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <cstring>
 
 using namespace toolbox;
 
@@ -179,6 +182,9 @@ TEST_F(UnzipTest, UnsafeNameWritesNothingAnywhere) {
         "...\\evil.txt",
         "Aux .txt",
         "汉字/../../evil.txt",
+        "\x81\x20/",        // lead byte without a trail byte: the system would make it "?"
+        "dir\x81/evil.txt", // the lead byte would swallow the separator
+        "name\x81",
     };
     for (const char* name : unsafe) {
         SCOPED_TRACE(name);
@@ -225,6 +231,170 @@ TEST_F(UnzipTest, LockedFileFailsAndStaysIntact) {
     CloseHandle(holder);
     EXPECT_EQ("in use", ReadFileText(locked));
     EXPECT_EQ(1, CountFiles(Target()));
+}
+
+// Entries whose data is not what the directory promises: each fails with 0 and neither the
+// file it would replace nor a new file of its name is left changed or half written.
+TEST_F(UnzipTest, DamagedEntriesFailAndLeaveNothingHalfWritten) {
+    const std::string data = "level data " + std::string(4000, 'q') + " end";
+    const std::string deflated = ZipWriter::Deflate(data);
+    const uint32_t crc = ZipWriter::Crc(data);
+    const uint32_t size = static_cast<uint32_t>(data.size());
+    struct Damage {
+        const char* what;
+        std::string stored;
+        uint16_t method;
+        uint32_t crc;
+        uint32_t size;
+    };
+    const Damage damages[] = {
+        {"deflated data cut short", deflated.substr(0, deflated.size() / 2), 8, crc, size},
+        {"stored data shorter than declared", data.substr(0, data.size() - 3), 0, crc, size},
+        {"stored method over deflated data", deflated, 0, crc, size},
+        {"size one too large, CRC to match", deflated, 8, ZipWriter::Crc(data + "x"), size + 1},
+        {"size one too small", deflated, 8, crc, size - 1},
+        {"wrong CRC", deflated, 8, crc ^ 1, size},
+        {"method the reader cannot inflate", data, 12, crc, size},
+    };
+    CreateDirectoryA(Target().c_str(), nullptr);
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        WriteFileText(Target() + "\\kept.txt", "the user's file");
+        DeleteFileA((Target() + "\\new.txt").c_str());
+        for (const char* name : {"kept.txt", "new.txt"}) {
+            reports.clear();
+            ZipWriter zip;
+            zip.AddFile("first.txt", "fine");
+            zip.AddRawFile(name, damage.stored, damage.method, damage.crc, damage.size);
+            EXPECT_EQ(0, Run(Archive(zip))) << name;
+            EXPECT_EQ((std::vector<int>{0, 100}), reports);
+        }
+        EXPECT_EQ("the user's file", ReadFileText(Target() + "\\kept.txt"));
+        EXPECT_EQ(2, CountFiles(Target())); // first.txt and kept.txt: nothing else
+    }
+}
+
+TEST_F(UnzipTest, DataDescriptorsAndEncryptedEntries) {
+    ZipWriter zip;
+    zip.UseDataDescriptors(true);
+    zip.AddFile("streamed.txt", std::string(5000, 's'));
+    zip.AddFile("stored.txt", "stored", ZipWriter::Method::Stored);
+    EXPECT_EQ(1, Run(Archive(zip)));
+    EXPECT_EQ(std::string(5000, 's'), ReadFileText(Target() + "\\streamed.txt"));
+    EXPECT_EQ("stored", ReadFileText(Target() + "\\stored.txt"));
+
+    zip.AddFile("secret.txt", "secret", ZipWriter::Method::Stored);
+    std::string bytes = zip.Finish();
+    for (size_t at = bytes.find("PK"); at != std::string::npos; at = bytes.find("PK", at + 1)) {
+        if (bytes.compare(at, 4, "PK\x03\x04") == 0)
+            bytes[at + 6] |= 1; // the encryption flag, in both headers
+        else if (bytes.compare(at, 4, "PK\x01\x02") == 0)
+            bytes[at + 8] |= 1;
+    }
+    WriteBytesToFile(folder / "encrypted.zi", bytes);
+    EXPECT_EQ(0, Run(folder / "encrypted.zi"));
+    EXPECT_FALSE(FileExists(Target() + "\\secret.txt"));
+}
+
+// An archive that claims more entries than any file can hold is read as far as it goes.
+TEST_F(UnzipTest, ImpossibleEntryCountFailsWithoutAborting) {
+    ZipWriter zip;
+    zip.AddFile("a.txt", "alpha");
+    std::string bytes = zip.Finish();
+    const size_t end = bytes.rfind("PK\x05\x06");
+    // A 64-bit end record with its locator before the classic end record.
+    auto put = [](std::string& out, uint64_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            out.push_back(static_cast<char>(value >> (8 * i)));
+    };
+    const uint64_t huge = 0x7FFFFFFFFFFFFFFFull;
+    uint32_t directoryOffset = 0;
+    std::memcpy(&directoryOffset, &bytes[end + 16], 4);
+    std::string record;
+    put(record, 0x06064B50, 4);
+    put(record, 44, 8);
+    put(record, 45, 2);
+    put(record, 45, 2);
+    put(record, 0, 4);
+    put(record, 0, 4);
+    put(record, huge, 8);
+    put(record, huge, 8);
+    put(record, end - directoryOffset, 8);
+    put(record, directoryOffset, 8);
+    put(record, 0x07064B50, 4);
+    put(record, 0, 4);
+    put(record, end, 8);
+    put(record, 1, 4);
+    bytes.insert(end, record);
+    WriteBytesToFile(folder / "count.zi", bytes);
+    EXPECT_EQ(0, Run(folder / "count.zi"));
+}
+
+// A date or time that names no moment leaves the file's time as written, not 1601.
+TEST_F(UnzipTest, InvalidEntryTimesKeepTheWrittenTime) {
+    auto dos = [](unsigned year, unsigned month, unsigned day, unsigned hour) {
+        return ((year - 1980) << 25) | (month << 21) | (day << 16) | (hour << 11);
+    };
+    const uint32_t times[] = {dos(2010, 0, 4, 5),  dos(2010, 13, 4, 5), dos(2010, 3, 0, 5),
+                              dos(2010, 3, 4, 25), dos(2010, 2, 31, 5), dos(2010, 3, 4, 5) | 0x1F};
+    ZipWriter zip;
+    for (size_t i = 0; i < sizeof times / sizeof times[0]; ++i)
+        zip.AddFile("file" + std::to_string(i) + ".txt", "data", ZipWriter::Method::Deflated, times[i]);
+    ASSERT_EQ(1, Run(Archive(zip)));
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    for (size_t i = 0; i < sizeof times / sizeof times[0]; ++i) {
+        SCOPED_TRACE(i);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        ASSERT_TRUE(GetFileAttributesExA((Target() + "\\file" + std::to_string(i) + ".txt").c_str(),
+                                         GetFileExInfoStandard, &data));
+        SYSTEMTIME written;
+        FileTimeToSystemTime(&data.ftLastWriteTime, &written);
+        EXPECT_GE(written.wYear, now.wYear - 1);
+    }
+}
+
+// Destinations right at the path limit: the replacement's temporary name must fit too.
+TEST_F(UnzipTest, DestinationsAtThePathLimitAreExtracted) {
+    const std::string name = "level1.qlx";
+    std::string target = folder.Path() + "\\";
+    target += std::string(MAX_PATH - 1 - 1 - name.size() - target.size(), 'd');
+    ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
+    const std::string destination = target + "\\" + name;
+    ASSERT_EQ(static_cast<size_t>(MAX_PATH - 1), destination.size());
+    ZipWriter zip;
+    zip.AddFile(name, "new level");
+    const std::string archive = Archive(zip);
+    ASSERT_TRUE(WriteFileText(destination, "old level"));
+    EXPECT_EQ(1, Unzip(archive, target, unit)); // replaced
+    EXPECT_EQ("new level", ReadFileText(destination));
+    ASSERT_TRUE(DeleteFileA(destination.c_str()));
+    EXPECT_EQ(1, Unzip(archive, target, unit)); // written fresh
+    EXPECT_EQ("new level", ReadFileText(destination));
+    EXPECT_EQ(1, CountFiles(target));
+}
+
+// A temporary file a killed process left is recognisably ours and goes the next time the same
+// destination is written, whether that replaces the file or writes it anew.
+TEST_F(UnzipTest, LeftoverTemporaryFilesAreRemoved) {
+    CreateDirectoryA(Target().c_str(), nullptr);
+    const std::string destination = Target() + "\\Level_01.qlx";
+    const std::string leftover = PendingFile::TemporaryPath(destination);
+    EXPECT_EQ(Target() + "\\~toolbox-", leftover.substr(0, Target().size() + 10));
+    EXPECT_EQ(leftover, PendingFile::TemporaryPath(Target() + "\\LEVEL_01.QLX"));
+    ZipWriter zip;
+    zip.AddFile("Level_01.qlx", "new");
+    const std::string archive = Archive(zip);
+    for (bool existing : {true, false}) {
+        SCOPED_TRACE(existing);
+        DeleteFileA(destination.c_str());
+        if (existing)
+            WriteFileText(destination, "old");
+        WriteFileText(leftover, "half a level from a killed process");
+        EXPECT_EQ(1, Run(archive));
+        EXPECT_EQ("new", ReadFileText(destination));
+        EXPECT_EQ(1, CountFiles(Target()));
+    }
 }
 
 } // namespace

@@ -146,8 +146,9 @@ TEST(Files, ExistenceWholeFilesAndFolders) {
     EXPECT_TRUE(FileExists(file));
     EXPECT_TRUE(FileExists(folder / "*.ini"));
     EXPECT_TRUE(FileExists(folder.Path()));
-    EXPECT_EQ("123", ToText(ReadWholeFile(file)));
-    EXPECT_TRUE(ReadWholeFile(folder / "missing").empty());
+    EXPECT_EQ("123", ToText(ReadWholeFile(file, 3)));
+    EXPECT_TRUE(ReadWholeFile(file, 2).empty()); // beyond the bound: as good as missing
+    EXPECT_TRUE(ReadWholeFile(folder / "missing", 16).empty());
     EXPECT_FALSE(WriteWholeFile("", ToBytes("x")));
     EXPECT_TRUE(CreateFolderTree(folder / "a\\b\\c"));
     EXPECT_TRUE(IsDirectory(folder / "a\\b\\c"));
@@ -157,6 +158,12 @@ TEST(Files, ExistenceWholeFilesAndFolders) {
     // FileExists left no find handle open: the folder can go at once.
     EXPECT_TRUE(FileExists(folder / "a\\b\\c"));
     EXPECT_TRUE(RemoveDirectoryA((folder / "a\\b\\c").c_str()));
+
+    WriteWholeFile(folder / "a\\b\\read-only.txt", ToBytes("x"));
+    SetFileAttributesA((folder / "a\\b\\read-only.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(RemoveFolderTree(folder / "a"));
+    EXPECT_FALSE(FileExists(folder / "a"));
+    EXPECT_TRUE(FileExists(folder.Path()));
 }
 
 TEST(Files, ProgramDirectoryIsTheProgramsFolder) {

@@ -69,10 +69,16 @@ void OnChangeMapClick() {
         LoadWindow(MapWindow(), &MainWindow(), true);
 }
 
-// The colour dialog is modal: opened from inside a progress report it would hold the
-// extraction until the user closed it.
-bool MayPickColour() {
+// Commands that open something (the colour dialog, a web page, the help box) are refused
+// while a package is extracted, like every other command: a modal box opened from inside a
+// progress report would hold the extraction until the user closed it.
+bool MayOpenDuringInstall() {
     return !IsInstalling();
+}
+
+void OnHelpClick() {
+    if (MayOpenDuringInstall())
+        ShowHelp();
 }
 
 void OnMainCreated() {
@@ -80,7 +86,7 @@ void OnMainCreated() {
     // keeps the non-existent package balls-1.zi out of reach.
     MainWindow().Item(kBallList).SetSelection(0);
     AttachSkin(MainWindow(), FixedFrame(true, true));
-    SetSkinHelpHandler(MainWindow(), ShowHelp);
+    SetSkinHelpHandler(MainWindow(), OnHelpClick);
     SetSkinStatusText(MainWindow(), kStatusText);
     ApplySavedSkinColour();
 }
@@ -103,12 +109,12 @@ WindowDesign MainDesign() {
             kBallList, {128, 216, 128, 20},
             {"原版", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "小弹力球", "超弹力球"}),
         ButtonDesign("ballsOk", "确定", {280, 216, 40, 20}, InstallBallPatch),
-        HyperlinkDesign("download", "下载tumbra", {24, 240, 88, 16}, kDownloadPage),
-        HyperlinkDesign("forum", "tumbra吧", {152, 240, 80, 16}, kForumPage),
+        HyperlinkDesign("download", "下载tumbra", {24, 240, 88, 16}, kDownloadPage, MayOpenDuringInstall),
+        HyperlinkDesign("forum", "tumbra吧", {152, 240, 80, 16}, kForumPage, MayOpenDuringInstall),
         ButtonDesign("map", "更换地图", {264, 248, 96, 24}, OnChangeMapClick),
         LabelDesign("colourLabel", "皮肤颜色", {32, 264, 64, 16}),
         ColourPickerDesign(kColour, {120, 264, 80, 16}, SaveSkinColour, SkinEngine::kDefaultBannerColour,
-                           MayPickColour),
+                           MayOpenDuringInstall),
         ButtonDesign("run", "运行游戏", {224, 40, 136, 32}, OnRunGameClick),
     };
     design.elements.insert(design.elements.end(), others.begin(), others.end());

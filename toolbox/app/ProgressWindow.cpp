@@ -11,17 +11,15 @@ namespace {
 const char kBar[] = "bar";
 const char kFile[] = "file";
 const char kUnzip[] = "unzip";
-const DWORD kRefreshInterval = 100; // ms
+// About one frame of a display: reports in between are set but not painted.
+const DWORD kRepaintInterval = 16; // ms
 
-// The report shown last and when.
-struct ShownReport {
-    int percent;
-    DWORD at;
-};
-ShownReport shown{-1, 0};
+int shownPercent = -1;
+DWORD lastDispatch = 0;
 
 void OnProgressCreated() {
-    shown = {-1, 0};
+    shownPercent = -1;
+    lastDispatch = 0;
     AttachSkin(ProgressWindow(), FixedFrame(false, false));
 }
 
@@ -50,20 +48,20 @@ Element& PackageUnzipUnit() {
 }
 
 void OnUnzipProgress(int percent) {
-    // Showing a report costs more than extracting a small entry (the bar repaints at once),
-    // so reports that change nothing a person could see are passed over: each new
-    // percentage is shown, and in between the file name and pending messages get a turn
-    // once a refresh interval has passed, which keeps the windows responsive.
-    DWORD now = GetTickCount();
-    bool newPercent = percent != shown.percent;
-    if (!newPercent && now - shown.at < kRefreshInterval)
-        return;
-    shown = {percent, now};
+    // Every new percentage goes to the bar and the title at once, in order; these only mark
+    // what changed. Painting it and handling pending messages costs more than extracting a
+    // small entry, so that waits until a display frame has passed (or the last report):
+    // the next dispatch then paints the latest state once.
     DesignedWindow& window = ProgressWindow();
-    if (newPercent) {
+    if (percent != shownPercent) {
+        shownPercent = percent;
         window.Item(kBar).SetPosition(percent);
         window.SetTitle(ToText(percent) + "%");
     }
+    const DWORD now = GetTickCount();
+    if (percent != 100 && now - lastDispatch < kRepaintInterval)
+        return;
+    lastDispatch = now;
     window.Item(kFile).SetCaption(CurrentUnzipFile(PackageUnzipUnit()));
     ProcessPendingEvents();
     if (percent == 100)

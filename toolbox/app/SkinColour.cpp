@@ -7,6 +7,8 @@ namespace toolbox {
 namespace {
 
 const char kSkinFile[] = "skin.ini";
+// A colour reference in decimal, with room for the spaces the reader tolerates.
+const size_t kSkinFileLimit = 256;
 
 } // namespace
 
@@ -23,7 +25,7 @@ std::optional<COLORREF> SavedSkinColour() {
     // Relative: the working directory is the program directory.
     if (!FileExists(kSkinFile))
         return std::nullopt;
-    Text text = RemoveAllSpaces(ToText(ReadWholeFile(kSkinFile)));
+    Text text = RemoveAllSpaces(ToText(ReadWholeFile(kSkinFile, kSkinFileLimit)));
     if (text == "0" || !IsAllDigits(text))
         return std::nullopt;
     return static_cast<COLORREF>(ToInteger(text));

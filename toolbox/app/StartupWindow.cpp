@@ -17,10 +17,19 @@ Text DataArchive() {
     return ProgramDirectory() + "\\data.zip";
 }
 
+Text PackageFolder() {
+    return ProgramDirectory() + "\\datas";
+}
+
 // Unpacks data.zip into the program directory, reports the outcome and ends the program.
+// Runs only while "datas" does not exist.
 [[noreturn]] void FirstRunSetup() {
     StartupWindow().Item(kInstruction).SetCaption("正在初始化...");
     int result = Unzip(DataArchive(), ProgramDirectory(), StartupWindow().Item(kUnzip));
+    // A half-filled package folder would make the next start skip the first run for good;
+    // without it the next start retries with the archive kept below.
+    if (result != 1 && IsDirectory(PackageFolder()))
+        RemoveFolderTree(PackageFolder());
     if (result == 1)
         ShowMessage("初始化成功，请重新运行本程序！", kMessageInformation);
     else

@@ -63,10 +63,12 @@ ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, CO
     return design;
 }
 
-ElementDesign HyperlinkDesign(const Text& name, const Text& caption, Box box, const Text& address) {
+ElementDesign HyperlinkDesign(const Text& name, const Text& caption, Box box, const Text& address,
+                              OpenQuery mayOpen) {
     ElementDesign design = Make(ElementKind::Hyperlink, name, box);
     design.caption = caption;
     design.address = address;
+    design.mayOpen = mayOpen;
     return design;
 }
 

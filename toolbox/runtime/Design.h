@@ -15,7 +15,8 @@ using Handler = void (*)();
 using ProgressHandler = void (*)(int percent);
 // Asked when the user closes a window; false keeps it open.
 using CloseQuery = bool (*)();
-// Asked before a colour picker opens its colour dialog; false refuses the click.
+// Asked before a colour picker opens its colour dialog or a hyperlink its page; false
+// refuses the click.
 using OpenQuery = bool (*)();
 
 enum class ElementKind {
@@ -62,7 +63,7 @@ struct ElementDesign {
     Text filter;                          // open-file dialog, "Display name|*.ext" (more pairs allowed)
     Text defaultExtension;                // open-file dialog
     COLORREF colour = 0;                  // colour picker's initial colour
-    OpenQuery mayOpen = nullptr;          // colour picker; none: always opens
+    OpenQuery mayOpen = nullptr;          // colour picker, hyperlink; none: always opens
     bool ownFont = false;                 // use `font` instead of the window's font
     FontDesign font;
 };
@@ -85,7 +86,8 @@ ElementDesign DropDownListDesign(const Text& name, Box box, std::vector<Text> it
 ElementDesign ProgressBarDesign(const Text& name, Box box);
 ElementDesign ColourPickerDesign(const Text& name, Box box, Handler onPicked, COLORREF colour = RGB(0, 0, 0),
                                  OpenQuery mayOpen = nullptr);
-ElementDesign HyperlinkDesign(const Text& name, const Text& caption, Box box, const Text& address);
+ElementDesign HyperlinkDesign(const Text& name, const Text& caption, Box box, const Text& address,
+                              OpenQuery mayOpen = nullptr);
 ElementDesign OpenFileDialogDesign(const Text& name, const Text& filter, const Text& defaultExtension);
 ElementDesign UnzipUnitDesign(const Text& name, ProgressHandler onProgress = nullptr);
 

@@ -203,7 +203,7 @@ void Element::OnCommand(int notification) {
             PickColour();
         break;
     case ElementKind::Hyperlink:
-        if (notification == STN_CLICKED)
+        if (notification == STN_CLICKED && MayOpen())
             ShellExecuteA(nullptr, "open", design_.address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     default:
@@ -211,8 +211,12 @@ void Element::OnCommand(int notification) {
     }
 }
 
+bool Element::MayOpen() const {
+    return !design_.mayOpen || design_.mayOpen();
+}
+
 void Element::PickColour() {
-    if (design_.mayOpen && !design_.mayOpen())
+    if (!MayOpen())
         return;
     static COLORREF customColours[16] = {};
     CHOOSECOLORA dialog{};

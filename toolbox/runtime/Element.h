@@ -55,6 +55,7 @@ public:
 private:
     HWND CreateControl(HWND parent, int id);
     void FillList() const;
+    bool MayOpen() const;
     void PickColour();
 
     ElementDesign design_;

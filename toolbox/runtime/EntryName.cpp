@@ -2,6 +2,8 @@
 
 #include "Files.h"
 
+#include <windows.h>
+
 #include <cstring>
 
 namespace toolbox {
@@ -38,10 +40,17 @@ bool IsSafeComponent(const Text& component) {
     return !IsReservedDeviceName(component.substr(0, component.find('.')));
 }
 
+// A lead byte without a valid trail byte (81 20, or a lead byte at the end) would reach the
+// file system as "?", a different name from the one checked here, and may hide a separator.
+bool IsConvertible(const Text& name) {
+    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, name.c_str(), static_cast<int>(name.size()),
+                               nullptr, 0) > 0;
+}
+
 } // namespace
 
 bool IsSafeEntryName(const Text& name) {
-    if (name.empty() || IsSeparator(name[0]))
+    if (name.empty() || IsSeparator(name[0]) || !IsConvertible(name))
         return false;
     Text component;
     for (size_t pos = 0; pos < name.size();) {

@@ -3,6 +3,7 @@
 #include "Handles.h"
 #include "PendingFile.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace toolbox {
@@ -53,11 +54,11 @@ bool IsDirectory(const Text& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-Bytes ReadWholeFile(const Text& path) {
+Bytes ReadWholeFile(const Text& path, size_t limit) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > MAXDWORD)
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || static_cast<uint64_t>(size.QuadPart) > limit)
         return Bytes();
     Bytes bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
@@ -110,6 +111,31 @@ bool CopyFileOver(const Text& source, const Text& target) {
 
 bool RemoveFile(const Text& path) {
     return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool RemoveFolderTree(const Text& path) {
+    WIN32_FIND_DATAA data;
+    FindHandle find(FindFirstFileA((path + "\\*").c_str(), &data));
+    if (find.Valid()) {
+        do {
+            const Text name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const Text child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            // A linked folder is removed as a link: what it points to is not ours.
+            const DWORD folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+            if ((data.dwFileAttributes & folder) == FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolderTree(child);
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryA(child.c_str());
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(find.Get(), &data));
+    }
+    find.Reset();
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return RemoveDirectoryA(path.c_str()) != FALSE;
 }
 
 bool CreateFolderTree(const Text& path) {

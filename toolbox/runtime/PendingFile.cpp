@@ -2,6 +2,7 @@
 
 #include "Files.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -9,26 +10,48 @@ namespace toolbox {
 
 namespace {
 
-const int kNameAttempts = 16;
+const char kTemporaryPrefix[] = "~toolbox-";
+const char kShortPrefix[] = "~tb";
+const char kTemporaryExtension[] = ".tmp";
 
-// A short name beside the destination, unique in this process and unlikely elsewhere.
-Text TemporaryName(const Text& folder) {
-    static unsigned counter = 0;
-    char name[64];
-    snprintf(name, sizeof name, "~tbx%lx-%x.tmp", GetCurrentProcessId(), ++counter);
-    return folder.empty() ? Text(name) : folder + "\\" + name;
+// Names differing in ASCII case are one file, so they share one temporary name.
+uint32_t NameHash(const Text& name) {
+    uint32_t hash = 2166136261u;
+    for (char byte : ToLowerAscii(name)) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+std::wstring Widen(const Text& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), size, &wide[0], length);
+    return wide;
+}
+
+// Characters a file name in `folder` (given with its trailing separator, or empty for the
+// working directory) may have before its full path reaches the path limit. Counted in
+// UTF-16 units, as the system counts them, not in bytes.
+int NameRoom(const Text& folder) {
+    std::wstring wide = Widen(folder.empty() ? Text(".\\") : folder);
+    DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return 0;
+    return MAX_PATH - static_cast<int>(needed); // needed counts the NUL
 }
 
 // The rename request for SetFileInformationByHandle: the header with the wide name after it,
 // zero-terminated by the header's own name slot.
 std::vector<char> RenameRequest(const Text& destination) {
-    const int size = static_cast<int>(destination.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, destination.c_str(), size, nullptr, 0);
-    std::vector<char> request(sizeof(FILE_RENAME_INFO) + static_cast<size_t>(length) * sizeof(WCHAR));
+    std::wstring wide = Widen(destination);
+    std::vector<char> request(sizeof(FILE_RENAME_INFO) + wide.size() * sizeof(WCHAR));
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(request.data());
     info->ReplaceIfExists = TRUE;
-    info->FileNameLength = static_cast<DWORD>(length * sizeof(WCHAR));
-    MultiByteToWideChar(CP_ACP, 0, destination.c_str(), size, info->FileName, length);
+    info->FileNameLength = static_cast<DWORD>(wide.size() * sizeof(WCHAR));
+    wide.copy(info->FileName, wide.size());
     return request;
 }
 
@@ -43,26 +66,63 @@ bool RenameOpenFile(HANDLE file, std::vector<char>& request) {
                                       static_cast<DWORD>(request.size())) != FALSE;
 }
 
+HANDLE CreateForWriting(const Text& path, DWORD disposition) {
+    // DELETE access lets Commit rename the file through this handle.
+    return CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, disposition,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
 } // namespace
 
-PendingFile::PendingFile(const Text& destination) : destination_(destination) {
+Text PendingFile::TemporaryPath(const Text& destination) {
     size_t separator = LastPathSeparator(destination);
-    Text folder = separator == Text::npos ? Text() : destination.substr(0, separator);
-    for (int attempt = 0; attempt < kNameAttempts && !file_.Valid(); ++attempt) {
-        temporary_ = TemporaryName(folder);
-        // DELETE access lets Commit rename the file through this handle.
-        file_.Reset(CreateFileA(temporary_.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        if (!file_.Valid() && GetLastError() != ERROR_FILE_EXISTS)
-            break;
+    Text folder = separator == Text::npos ? Text() : destination.substr(0, separator + 1);
+    char hash[9];
+    snprintf(hash, sizeof hash, "%08x", static_cast<unsigned>(NameHash(destination.substr(folder.size()))));
+    Text name = kTemporaryPrefix + Text(hash) + kTemporaryExtension;
+    const int room = NameRoom(folder);
+    if (static_cast<int>(name.size()) > room) {
+        // A destination that exists has a name at least one character long, so its
+        // replacement always finds room here.
+        name = (kShortPrefix + Text(hash)).substr(0, room > 0 ? static_cast<size_t>(room) : 0);
     }
+    return name.empty() ? Text() : folder + name;
+}
+
+PendingFile::PendingFile(const Text& destination) : destination_(destination) {
+    if (!OpenInPlace())
+        OpenBeside();
+}
+
+bool PendingFile::OpenInPlace() {
+    file_.Reset(CreateForWriting(destination_, CREATE_NEW));
+    if (!file_.Valid())
+        return false;
+    RemoveLeftover();
+    return true;
+}
+
+bool PendingFile::OpenBeside() {
+    temporary_ = TemporaryPath(destination_);
+    // Always created anew: a leftover of the same name is overwritten.
+    if (!temporary_.empty())
+        file_.Reset(CreateForWriting(temporary_, CREATE_ALWAYS));
+    return file_.Valid();
+}
+
+// A temporary file of a replacement that a killed process never finished; the destination
+// itself was gone since, so it is written in place now and the leftover only removed.
+void PendingFile::RemoveLeftover() const {
+    Text leftover = TemporaryPath(destination_);
+    if (!leftover.empty())
+        DeleteFileA(leftover.c_str());
 }
 
 PendingFile::~PendingFile() {
     if (committed_ || !file_.Valid())
         return;
     file_.Reset();
-    DeleteFileA(temporary_.c_str());
+    DeleteFileA(temporary_.empty() ? destination_.c_str() : temporary_.c_str());
 }
 
 bool PendingFile::Write(const char* data, size_t size) {
@@ -75,6 +135,13 @@ bool PendingFile::SetTimes(const FILETIME& time) {
 }
 
 bool PendingFile::Commit() {
+    if (!file_.Valid())
+        return false;
+    if (temporary_.empty()) {
+        committed_ = true;
+        file_.Reset();
+        return true;
+    }
     // Attributes and name are changed through the open handle: under Wine every call by path
     // costs an extra open and lookup, which dominated the time per small entry.
     std::vector<char> request = RenameRequest(destination_);

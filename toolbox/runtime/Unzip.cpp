@@ -9,7 +9,11 @@
 #include <unzip.h>
 #include <iowin32.h>
 
+#include <zlib.h>
+
 #include <memory>
+#include <new>
+#include <optional>
 #include <vector>
 
 namespace toolbox {
@@ -21,6 +25,7 @@ const size_t kHeadSize = 32;
 const size_t kNameOffsetWord = 24;
 const size_t kCopyBufferSize = 256 * 1024;
 const size_t kLongestEntryName = 0xFFFF;
+const uLong kEncryptedFlag = 0x1;
 
 struct ArchiveCloser {
     void operator()(void* archive) const { unzClose(archive); }
@@ -50,9 +55,14 @@ Archive OpenArchive(const Text& path) {
     return Archive(unzOpen2_64(path.c_str(), &functions));
 }
 
+// What the central directory says about an entry; every file entry is checked against it.
 struct EntryInfo {
     Text name;
     uLong dosDate = 0;
+    uLong method = 0;
+    uLong flags = 0;
+    uLong crc = 0;
+    uint64_t size = 0;
 };
 
 bool CurrentEntry(void* archive, std::vector<char>& name, EntryInfo& entry) {
@@ -62,13 +72,17 @@ bool CurrentEntry(void* archive, std::vector<char>& name, EntryInfo& entry) {
         return false;
     entry.name.assign(name.data(), info.size_filename);
     entry.dosDate = info.dosDate;
+    entry.method = info.compression_method;
+    entry.flags = info.flag;
+    entry.crc = info.crc;
+    entry.size = info.uncompressed_size;
     return true;
 }
 
-// Every entry name, in archive order; false when the directory cannot be read.
-bool ReadEntryNames(void* archive, uint64_t count, std::vector<EntryInfo>& entries) {
+// Every entry, in archive order; false when the directory cannot be read. The list grows
+// as entries are read: the archive's own count may be anything.
+bool ReadEntries(void* archive, uint64_t count, std::vector<EntryInfo>& entries) {
     entries.clear();
-    entries.reserve(static_cast<size_t>(count));
     std::vector<char> name(kLongestEntryName + 1);
     for (uint64_t i = 0; i < count; ++i) {
         EntryInfo entry;
@@ -87,37 +101,63 @@ bool AllNamesSafe(const std::vector<EntryInfo>& entries) {
     return true;
 }
 
-FILETIME EntryTime(uLong dosDate) {
+// Stored or deflated, not encrypted: anything else would come out as raw bytes.
+bool IsReadableMethod(const EntryInfo& entry) {
+    return (entry.method == 0 || entry.method == Z_DEFLATED) && !(entry.flags & kEncryptedFlag);
+}
+
+// None for a date or time that names no real moment (month 13, hour 25, ...): the file then
+// keeps the time it was written at.
+std::optional<FILETIME> EntryTime(uLong dosDate) {
+    const WORD date = HIWORD(dosDate), time = LOWORD(dosDate);
+    SYSTEMTIME fields{};
+    fields.wYear = static_cast<WORD>(1980 + (date >> 9));
+    fields.wMonth = static_cast<WORD>((date >> 5) & 0x0F);
+    fields.wDay = static_cast<WORD>(date & 0x1F);
+    fields.wHour = static_cast<WORD>(time >> 11);
+    fields.wMinute = static_cast<WORD>((time >> 5) & 0x3F);
+    fields.wSecond = static_cast<WORD>((time & 0x1F) * 2);
     FILETIME local{};
     FILETIME universal{};
-    DosDateTimeToFileTime(HIWORD(dosDate), LOWORD(dosDate), &local);
-    LocalFileTimeToFileTime(&local, &universal);
+    if (fields.wSecond > 59 || !SystemTimeToFileTime(&fields, &local) ||
+        !LocalFileTimeToFileTime(&local, &universal))
+        return std::nullopt;
     return universal;
 }
 
 bool ExtractDirectory(Text destination) {
     while (!destination.empty() && LastPathSeparator(destination) == destination.size() - 1)
         destination.pop_back();
-    return FileExists(destination) || CreateFolderTree(destination);
+    // Exists as a folder, not merely as some match of a search pattern.
+    return CreateFolderTree(destination);
 }
 
-// Inflates the current entry into a pending file and puts it in place once its CRC checked out.
-bool ExtractFile(void* archive, const Text& destination, uLong dosDate, std::vector<char>& buffer) {
-    if (unzOpenCurrentFile(archive) != UNZ_OK)
+// Inflates the current entry into a pending file, which is put in place only when the data
+// is exactly what the directory promised: the declared size and the declared CRC.
+bool ExtractFile(void* archive, const Text& destination, const EntryInfo& entry, std::vector<char>& buffer) {
+    if (!IsReadableMethod(entry) || unzOpenCurrentFile(archive) != UNZ_OK)
         return false;
     PendingFile file(destination);
     bool ok = file.IsOpen();
+    uint64_t total = 0;
+    uLong crc = crc32(0, nullptr, 0);
     while (ok) {
         int read = unzReadCurrentFile(archive, buffer.data(), static_cast<unsigned>(buffer.size()));
         if (read <= 0) {
             ok = read == 0;
             break;
         }
-        ok = file.Write(buffer.data(), static_cast<size_t>(read));
+        total += static_cast<uint64_t>(read);
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer.data()), static_cast<uInt>(read));
+        // More data than declared: stop at once instead of filling the disk.
+        ok = total <= entry.size && file.Write(buffer.data(), static_cast<size_t>(read));
     }
-    // Closing reports a CRC mismatch once all data has been read.
-    ok = unzCloseCurrentFile(archive) == UNZ_OK && ok;
-    return ok && file.SetTimes(EntryTime(dosDate)) && file.Commit();
+    ok = unzCloseCurrentFile(archive) == UNZ_OK && ok && total == entry.size && crc == entry.crc;
+    if (!ok)
+        return false;
+    if (std::optional<FILETIME> time = EntryTime(entry.dosDate); time && !file.SetTimes(*time))
+        return false;
+    return file.Commit();
 }
 
 bool ExtractEntries(void* archive, const std::vector<EntryInfo>& entries, const Text& target, Element& unit) {
@@ -129,13 +169,26 @@ bool ExtractEntries(void* archive, const std::vector<EntryInfo>& entries, const 
             return false;
         Text destination = EntryDestination(target, entry.name);
         bool ok = IsDirectoryEntryName(entry.name) ? ExtractDirectory(destination)
-                                                   : ExtractFile(archive, destination, entry.dosDate, buffer);
+                                                   : ExtractFile(archive, destination, entry, buffer);
         if (!ok)
             return false;
         unit.SetCurrentFile(destination);
         unit.RaiseProgress(static_cast<int>(i * 100 / count));
     }
     return true;
+}
+
+// Names are all checked before anything is written: an archive that would reach outside the
+// target leaves no trace at all.
+bool ExtractAll(void* archive, uint64_t count, const Text& target, Element& unit) {
+    try {
+        std::vector<EntryInfo> entries;
+        return ReadEntries(archive, count, entries) && AllNamesSafe(entries) &&
+               ExtractEntries(archive, entries, target, unit);
+    } catch (const std::bad_alloc&) {
+        // A directory too large for memory is a failed extraction, not the end of the program.
+        return false;
+    }
 }
 
 } // namespace
@@ -151,11 +204,7 @@ int Unzip(const Text& archive, const Text& target, Element& unit) {
     unz_global_info64 info;
     if (!zip || unzGetGlobalInfo64(zip.get(), &info) != UNZ_OK)
         return 0;
-    std::vector<EntryInfo> entries;
-    // Names are all checked before anything is written: an archive that would reach
-    // outside the target leaves no trace at all.
-    bool ok = ReadEntryNames(zip.get(), info.number_entry, entries) && AllNamesSafe(entries) &&
-              ExtractEntries(zip.get(), entries, target, unit);
+    bool ok = ExtractAll(zip.get(), info.number_entry, target, unit);
     unit.RaiseProgress(100);
     return ok ? 1 : 0;
 }

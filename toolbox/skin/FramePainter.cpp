@@ -307,9 +307,9 @@ void FramePainter::RedrawTitle(HWND window) const {
         }
     }
     RestoreDC(cache, saved);
-    HDC windowDC = GetDC(window);
-    BitBlt(windowDC, 0, 0, w, band.bottom, cache, 0, 0, SRCCOPY);
-    ReleaseDC(window, windowDC);
+    // The screen follows at the next paint: a window whose title changes at every step of a
+    // long task (the progress window) is repainted at most as often as messages are handled.
+    InvalidateRect(window, &band, FALSE);
 }
 
 void FramePainter::PaintSideStrips(HWND window) const {

@@ -15,8 +15,9 @@ public:
     void RebuildFrameCache(HWND window, bool force) const;
     // Repaints one element (1-based) in the cache and on the screen.
     void RedrawElement(HWND window, int index) const;
-    // Repaints icon, title and caption buttons after the window text changed, from the back
-    // buffer: the rest of the cache stays as it is.
+    // Redraws icon, title and caption buttons in the cache after the window text changed,
+    // from the back buffer, and leaves the band to the next paint: the rest of the cache
+    // stays as it is.
     void RedrawTitle(HWND window) const;
     void DrawElement(const SkinElement& element, HDC dc, Gdiplus::GpGraphics* graphics) const;
     // White text over a dark halo; a zero width or height leaves the layout unbounded.

@@ -16,6 +16,17 @@ public:
     void AddDirectory(const std::string& name, uint32_t dosTime = kDefaultDosTime);
     void AddFile(const std::string& name, const std::string& data, Method method = Method::Deflated,
                  uint32_t dosTime = kDefaultDosTime);
+    // An entry exactly as given: data as stored, and whatever method, CRC and uncompressed
+    // size it claims (for damaged or foreign archives).
+    void AddRawFile(const std::string& name, const std::string& stored, uint16_t method, uint32_t crc,
+                    uint32_t size, uint32_t dosTime = kDefaultDosTime);
+    // Entries added from now on leave CRC and sizes out of their local header and give them
+    // in a data descriptor after the data, as streaming writers do.
+    void UseDataDescriptors(bool use) { dataDescriptors_ = use; }
+
+    // Raw deflate data and CRC-32, as entries carry them.
+    static std::string Deflate(const std::string& data);
+    static uint32_t Crc(const std::string& data);
     // The finished archive; the writer is empty again afterwards.
     std::string Finish();
 
@@ -26,6 +37,7 @@ private:
     std::string body_;
     std::string directory_;
     uint16_t count_ = 0;
+    bool dataDescriptors_ = false;
 };
 
 // Writes bytes to a file (created or truncated); false on any failure.
