@@ -22,7 +22,6 @@ ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 ON_MESSAGE(WM_SETFONT, OnSetFont)
 ON_WM_SETFOCUS()
 ON_WM_SETCURSOR()
-ON_WM_CTLCOLOR()
 ON_EN_CHANGE(KaloAngleCtrl::TurnFieldId, OnTurnChanged)
 ON_EN_CHANGE(KaloAngleCtrl::DegreeFieldId, OnDegreeChanged)
 ON_WM_LBUTTONDOWN()
@@ -52,8 +51,10 @@ int KaloAngleCtrl::OnCreate(LPCREATESTRUCT) {
         !m_degreeField.Create(fieldStyle, CRect(160, 4, 210, 16), this, DegreeFieldId)) {
         return -1;
     }
-    m_turnLabel.SetFont(KaloCtlGetDefaultBoldFont());
-    m_degreeLabel.SetFont(KaloCtlGetDefaultBoldFont());
+    for (KaloStaticText* label : {&m_turnLabel, &m_degreeLabel}) {
+        label->SetColors(m_textColor, m_backColor, m_editColor, m_borderColor, m_editBrush, m_controlBrush);
+        label->SetControlFont(KaloCtlGetDefaultBoldFont());
+    }
     for (KaloEdit* field : {&m_turnField, &m_degreeField}) {
         field->SetColors(m_textColor, m_backColor, m_editColor, m_borderColor, m_editBrush, m_controlBrush);
         field->SetControlFont(GetControlFont());
@@ -195,13 +196,6 @@ void KaloAngleCtrl::OnSetFocus(CWnd*) {
 BOOL KaloAngleCtrl::OnSetCursor(CWnd*, UINT, UINT) {
     ::SetCursor(LoadCursor(nullptr, IDC_ARROW));
     return TRUE;
-}
-
-HBRUSH KaloAngleCtrl::OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) {
-    if (ctlColor == CTLCOLOR_STATIC && window && window->GetDlgCtrlID() == static_cast<int>(LabelId)) {
-        return KaloControl::CtlColor(dc, ctlColor);
-    }
-    return CWnd::OnCtlColor(dc, window, ctlColor);
 }
 
 void KaloAngleCtrl::OnLButtonDown(UINT, CPoint point) {

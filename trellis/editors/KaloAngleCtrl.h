@@ -3,11 +3,12 @@
 #include "KaloAngleMath.h"
 #include "KaloControl.h"
 #include "KaloEdit.h"
+#include "KaloStaticText.h"
 
 // Edits an angle that may span several turns: a "Turn:" and a "Degree:" field and a small dial
 // whose needle the user drags round (crossing zero counts turns). Reports to its parent with
-// WM_NOTIFY: code 16 just before the user changes the angle, 17 just after. The field and label
-// colour messages reach it as their parent.
+// WM_NOTIFY: code 16 just before the user changes the angle, 17 just after. Its labels and
+// fields take the control's colours when they are created.
 class TRELLIS_API KaloAngleCtrl : public CWnd, public KaloControl {
 public:
     static const UINT NotifyChanging = 16;
@@ -35,7 +36,6 @@ protected:
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     void OnSetFocus(CWnd* previous);
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
-    HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);
     void OnTurnChanged();
     void OnDegreeChanged();
     void OnLButtonDown(UINT flags, CPoint point);
@@ -58,8 +58,8 @@ private:
     CRect m_dial{220, 0, 240, 20};
     int m_dragging = 0;
     int m_updating = 0;
-    CStatic m_turnLabel;
-    CStatic m_degreeLabel;
+    KaloStaticText m_turnLabel;
+    KaloStaticText m_degreeLabel;
     KaloEdit m_turnField;
     KaloEdit m_degreeField;
 };
