@@ -20,13 +20,12 @@ protected:
     }
 };
 
-class AngleWindow : public ::testing::Test {
+class AngleWindow : public HostWindowTest<NotifyHost> {
 protected:
+    AngleWindow() : HostWindowTest(CRect(100, 100, 500, 400)) {}
     void SetUp() override {
-        InitKaloControls();
-        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 100, 100, 400,
-                                    300, nullptr, nullptr));
-        ASSERT_TRUE(m_angle.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 50), &m_host, 5));
+        HostWindowTest::SetUp();
+        ASSERT_TRUE(m_angle.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 50), &m_parent, 5));
     }
     std::string FieldText(UINT id) {
         char text[64] = {};
@@ -34,7 +33,6 @@ protected:
         return text;
     }
 
-    NotifyHost m_host;
     KaloAngleCtrl m_angle;
 };
 
@@ -57,29 +55,29 @@ TEST_F(AngleWindow, LayoutAndSetAngleFillTheFieldsSilently) {
     EXPECT_FLOAT_EQ(m_angle.GetAngle(), 7.0f);
     m_angle.SetAngle(-1.0f);
     EXPECT_EQ(FieldText(KaloAngleCtrl::DegreeFieldId), "-57.3");
-    EXPECT_TRUE(m_host.codes.empty());
+    EXPECT_TRUE(m_parent.codes.empty());
 }
 
 TEST_F(AngleWindow, TypingNotifiesOncePerChangeAndKeepsTheOtherPart) {
     m_angle.SetAngle(123.456f * 0.017453292f);
     m_angle.SetDlgItemText(KaloAngleCtrl::DegreeFieldId, "90");
-    EXPECT_EQ(m_host.codes, (std::vector<UINT>{16, 17}));
+    EXPECT_EQ(m_parent.codes, (std::vector<UINT>{16, 17}));
     EXPECT_NEAR(m_angle.GetAngle(), 90 * 0.017453292f, 1e-6);
     m_angle.SetDlgItemText(KaloAngleCtrl::DegreeFieldId, "90");
-    EXPECT_EQ(m_host.codes.size(), 2u);
+    EXPECT_EQ(m_parent.codes.size(), 2u);
 
     // The turn field's edit keeps the rest exactly, not the three digits its field shows.
     m_angle.SetAngle(123.456f * 0.017453292f);
-    m_host.codes.clear();
+    m_parent.codes.clear();
     m_angle.SetDlgItemText(KaloAngleCtrl::TurnFieldId, "2");
-    EXPECT_EQ(m_host.codes, (std::vector<UINT>{16, 17}));
+    EXPECT_EQ(m_parent.codes, (std::vector<UINT>{16, 17}));
     EXPECT_NEAR(m_angle.GetAngle(), 2 * 6.2831855f + 123.456f * 0.017453292f, 1e-5);
     EXPECT_EQ(FieldText(KaloAngleCtrl::DegreeFieldId), "123");
 }
 
 TEST_F(AngleWindow, DialDragCountsATurnAndDrawsTheNeedle) {
     m_angle.SetAngle(0.5f);
-    m_host.UpdateWindow();
+    m_parent.UpdateWindow();
     CPoint centre(230, 10);
     m_angle.ClientToScreen(&centre);
     // From above the centre round counter-clockwise past zero (on the right) to just above it.
@@ -92,8 +90,8 @@ TEST_F(AngleWindow, DialDragCountsATurnAndDrawsTheNeedle) {
     EXPECT_EQ(FieldText(KaloAngleCtrl::TurnFieldId), "1");
     const float angle = m_angle.GetAngle();
     EXPECT_NEAR(angle, 6.2831855f + std::atan2(3.0f, 8.0f), 1e-4); // the centre point was ignored
-    EXPECT_EQ(m_host.codes.size() % 2, 0u);
-    EXPECT_GE(m_host.codes.size(), 8u);
+    EXPECT_EQ(m_parent.codes.size() % 2, 0u);
+    EXPECT_GE(m_parent.codes.size(), 8u);
 
     PixelCanvas canvas(300, 22);
     m_angle.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
@@ -127,13 +125,9 @@ TEST(GasPedal, PositionMapping) {
     EXPECT_EQ(untouched, 7);
 }
 
-TEST(GasPedal, FollowsARealDragUntilRelease) {
-    InitKaloControls();
-    CWnd host;
-    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 100, 100, 300, 100,
-                              nullptr, nullptr));
-    KaloGasPedal pedal;
-    ASSERT_TRUE(pedal.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), &host, 3));
+TEST_F(AngleWindow, GasPedalFollowsARealDragUntilRelease) {
+    KaloGasPedal pedal; // below the angle control
+    ASSERT_TRUE(pedal.Create(WS_CHILD | WS_VISIBLE, CRect(0, 100, 200, 120), &m_parent, 3));
     CPoint origin(0, 10);
     pedal.ClientToScreen(&origin);
     RealDrag({{origin.x + 100, origin.y},

@@ -19,17 +19,12 @@ ON_BN_CLICKED(5, OnClicked)
 ON_BN_DOUBLECLICKED(5, OnDoubleClicked)
 END_MESSAGE_MAP()
 
-class Buttons : public ::testing::Test {
+class Buttons : public HostWindowTest<ButtonParent> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
+    Buttons() : HostWindowTest(CRect(100, 100, 400, 300)) {}
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "buttons", WS_POPUP | WS_VISIBLE, 100, 100,
-                                      300, 200, nullptr, nullptr));
+        HostWindowTest::SetUp();
         m_parent.SetForegroundWindow();
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        AfxDeleteTempMaps();
     }
     // Draws the button as the system would ask it to, into a canvas of its size.
     void Draw(KaloButton& button, PixelCanvas& canvas) {
@@ -37,7 +32,6 @@ protected:
         button.DrawItem(&item);
     }
 
-    ButtonParent m_parent;
     ThemeSnapshot m_theme;
 };
 

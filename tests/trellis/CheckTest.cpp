@@ -4,19 +4,7 @@
 
 namespace {
 
-class Checks : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
-    void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "checks", WS_POPUP | WS_VISIBLE, 0, 0, 300,
-                                      200, nullptr, nullptr));
-    }
-    void TearDown() override {
-        m_parent.DestroyWindow();
-        AfxDeleteTempMaps();
-    }
-    CWnd m_parent;
-};
+using Checks = HostWindowTest<>;
 
 const int kBoxLeft = 1, kBoxTop = 1; // the box sits one pixel inside the client area
 

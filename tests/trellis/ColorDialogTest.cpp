@@ -53,14 +53,9 @@ std::string ReadAll(const std::string& path) {
     return text.str();
 }
 
-class ColorDialogWindow : public ::testing::Test {
+class ColorDialogWindow : public HostWindowTest<Owner> {
 protected:
-    void SetUp() override {
-        InitKaloControls();
-        ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                     nullptr, nullptr));
-    }
-    Owner m_owner;
+    ColorDialogWindow() : HostWindowTest(CRect(0, 0, 50, 50)) {}
 };
 
 } // namespace
@@ -87,7 +82,7 @@ TEST(ColorDialogModel, ClampingPackingAndHls) {
 TEST_F(ColorDialogWindow, LibraryTemplatesWinOverTheHostsOwnDialog129) {
     for (UINT id : {129u, 134u}) {
         KaloColorDialog dialog(id, nullptr);
-        ASSERT_TRUE(dialog.Create(&m_owner));
+        ASSERT_TRUE(dialog.Create(&m_parent));
         char caption[32] = {};
         dialog.GetWindowText(caption, sizeof(caption));
         EXPECT_STREQ(caption, "Color Box");
@@ -104,22 +99,22 @@ TEST_F(ColorDialogWindow, LibraryTemplatesWinOverTheHostsOwnDialog129) {
 TEST_F(ColorDialogWindow, SlidersAndFieldsFollowEachOtherAndTheColour) {
     KaloColorDialog dialog;
     dialog.SetStartColor(1, 0, 0, 1);
-    ASSERT_TRUE(dialog.Create(&m_owner));
+    ASSERT_TRUE(dialog.Create(&m_parent));
     EXPECT_EQ(Text(dialog, RedField), "255");
     EXPECT_EQ(Text(dialog, LightnessField), "127");
-    m_owner.codes.clear();
+    m_parent.codes.clear();
 
     dialog.SetDlgItemText(RedField, "51");
     EXPECT_EQ(dialog.SendDlgItemMessage(RedSlider, TBM_GETPOS), 51);
     EXPECT_EQ(Text(dialog, RedField), "51");
     EXPECT_EQ(Text(dialog, LightnessField), "25");
-    EXPECT_EQ(m_owner.codes, std::vector<UINT>{17});
+    EXPECT_EQ(m_parent.codes, std::vector<UINT>{17});
 
     dialog.SendDlgItemMessage(RedSlider, TBM_SETPOS, TRUE, 204);
     dialog.SendMessage(WM_HSCROLL, TB_THUMBTRACK,
                        reinterpret_cast<LPARAM>(dialog.GetDlgItem(RedSlider)->m_hWnd));
     EXPECT_EQ(Text(dialog, RedField), "204");
-    EXPECT_EQ(m_owner.codes.size(), 2u);
+    EXPECT_EQ(m_parent.codes.size(), 2u);
 
     // Hue typed: RGB follows, the field keeps what was typed.
     dialog.SetDlgItemText(HueField, "85");
@@ -134,11 +129,11 @@ TEST_F(ColorDialogWindow, SlidersAndFieldsFollowEachOtherAndTheColour) {
 TEST_F(ColorDialogWindow, CaptureDragsInBoxHueAndAlpha) {
     KaloColorDialog dialog;
     dialog.SetStartColor(1, 0, 0, 1);
-    ASSERT_TRUE(dialog.Create(&m_owner));
+    ASSERT_TRUE(dialog.Create(&m_parent));
     dialog.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     dialog.ShowWindow(SW_SHOW);
     dialog.UpdateWindow();
-    m_owner.codes.clear();
+    m_parent.codes.clear();
 
     // The box: far outside to the lower right clamps at saturation 1, lightness 0.
     const CRect box = ScreenRect(dialog, BoxId);
@@ -167,7 +162,7 @@ TEST_F(ColorDialogWindow, CaptureDragsInBoxHueAndAlpha) {
     float r, g, b, a;
     dialog.GetCurrentColor(r, g, b, a);
     EXPECT_NEAR(a, 100 / 255.0f, 1e-6);
-    EXPECT_GE(Count(m_owner.codes, 17), 4u);
+    EXPECT_GE(Count(m_parent.codes, 17), 4u);
 
     // A hidden alpha bar ignores the mouse.
     dialog.ShowAlpha(FALSE);
@@ -180,31 +175,31 @@ TEST_F(ColorDialogWindow, CaptureDragsInBoxHueAndAlpha) {
 TEST_F(ColorDialogWindow, ModelessStartSwatchCancelAndOkWithAnOwnerThatDeletes) {
     KaloColorDialog dialog;
     dialog.SetStartColor(0, 0, 1, 1);
-    ASSERT_TRUE(dialog.Create(&m_owner));
+    ASSERT_TRUE(dialog.Create(&m_parent));
     dialog.SetCurrentColor(1, 1, 0, 1);
-    m_owner.codes.clear();
+    m_parent.codes.clear();
     const CRect start = ScreenRect(dialog, StartId);
     CPoint inside = start.CenterPoint();
     dialog.ScreenToClient(&inside);
     dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
     EXPECT_EQ(dialog.GetCurrentColor(), 0xFF0000FFu);
-    EXPECT_EQ(m_owner.codes, std::vector<UINT>{17});
+    EXPECT_EQ(m_parent.codes, std::vector<UINT>{17});
 
     dialog.SetCurrentColor(0, 1, 0, 1);
-    m_owner.codes.clear();
+    m_parent.codes.clear();
     dialog.SendMessage(WM_COMMAND, IDCANCEL);
     EXPECT_EQ(dialog.GetCurrentColor(), 0xFF0000FFu);
-    EXPECT_EQ(m_owner.codes, (std::vector<UINT>{17, 21}));
+    EXPECT_EQ(m_parent.codes, (std::vector<UINT>{17, 21}));
     EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
 
     auto* owned = new KaloColorDialog;
-    ASSERT_TRUE(owned->Create(&m_owner));
+    ASSERT_TRUE(owned->Create(&m_parent));
     const HWND window = owned->GetSafeHwnd();
-    m_owner.deleteOn20 = owned;
-    m_owner.codes.clear();
+    m_parent.deleteOn20 = owned;
+    m_parent.codes.clear();
     ::SendMessageA(window, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(m_owner.codes, std::vector<UINT>{20});
-    EXPECT_EQ(m_owner.deleteOn20, nullptr);
+    EXPECT_EQ(m_parent.codes, std::vector<UINT>{20});
+    EXPECT_EQ(m_parent.deleteOn20, nullptr);
     EXPECT_FALSE(::IsWindow(window));
 }
 
@@ -234,11 +229,10 @@ protected:
 
 } // namespace
 
-TEST(ColorDialogModal, NotifiesChangesButNotOkAndKeepsTheColour) {
-    InitKaloControls();
-    ModalDriver owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                               nullptr, nullptr));
+using ColorDialogModal = HostWindowTest<ModalDriver>;
+
+TEST_F(ColorDialogModal, NotifiesChangesButNotOkAndKeepsTheColour) {
+    ModalDriver& owner = m_parent;
     owner.SetTimer(1, 50);
     KaloColorDialog dialog(&owner);
     dialog.SetStartColor(0, 0, 0, 1);
@@ -260,7 +254,7 @@ TEST_F(ColorDialogWindow, PaletteSwatchesLoadSelectTakeHslChangesAndSaveOnlyWhen
     std::ofstream(path, std::ios::binary) << file;
 
     KaloColorDialog2 dialog;
-    ASSERT_TRUE(dialog.Create(&m_owner));
+    ASSERT_TRUE(dialog.Create(&m_parent));
     EXPECT_EQ(dialog.GetPalette().Get(3), RGB(30, 44, 7));
     EXPECT_EQ(dialog.GetPalette().Get(12), RGB(0, 0, 0));
     EXPECT_EQ(dialog.GetSelectedSwatch(), -1);
@@ -268,7 +262,7 @@ TEST_F(ColorDialogWindow, PaletteSwatchesLoadSelectTakeHslChangesAndSaveOnlyWhen
     EXPECT_EQ(ReadAll(path), file); // untouched: not even rewritten in the same colours
 
     KaloColorDialog2 second;
-    ASSERT_TRUE(second.Create(&m_owner));
+    ASSERT_TRUE(second.Create(&m_parent));
     CPoint swatch = ScreenRect(second, SwatchFirst + 4).CenterPoint();
     second.ScreenToClient(&swatch);
     second.SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(swatch.x, swatch.y));
@@ -297,7 +291,7 @@ TEST_F(ColorDialogWindow, PaletteSwatchesLoadSelectTakeHslChangesAndSaveOnlyWhen
 TEST_F(ColorDialogWindow, HueAndAlphaBarPixels) {
     KaloColorDialog dialog;
     dialog.SetStartColor(0, 0, 1, 0.5f);
-    ASSERT_TRUE(dialog.Create(&m_owner));
+    ASSERT_TRUE(dialog.Create(&m_parent));
     PixelCanvas canvas(300, 300);
     dialog.DrawPart(HueId, canvas.Dc(), RECT{0, 0, 20, 258});
     EXPECT_EQ(canvas.At(10, 1), RGB(255, 0, 0));
@@ -307,8 +301,8 @@ TEST_F(ColorDialogWindow, HueAndAlphaBarPixels) {
 
     dialog.DrawPart(AlphaId, canvas.Dc(), RECT{0, 0, 258, 22});
     EXPECT_EQ(canvas.At(1, 2), RGB(255, 255, 255)); // transparent over a white cell
-    EXPECT_EQ(canvas.At(1, 10), RGB(51, 51, 51));    // and over a dark one
-    EXPECT_EQ(canvas.At(256, 20), RGB(0, 0, 255));   // opaque at the right end
+    EXPECT_EQ(canvas.At(1, 10), RGB(51, 51, 51));   // and over a dark one
+    EXPECT_EQ(canvas.At(256, 20), RGB(0, 0, 255));  // opaque at the right end
     EXPECT_EQ(canvas.At(1 + 127, 1), RGB(255, 255, 255));
     EXPECT_EQ(canvas.At(1 + 128, 1), RGB(0, 0, 0));
     dialog.DestroyWindow();

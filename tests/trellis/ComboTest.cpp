@@ -25,14 +25,9 @@ protected:
     }
 };
 
-class ComboWindow : public ::testing::Test {
+class ComboWindow : public HostWindowTest<NoteParent> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
-    void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 40, 40, 300,
-                                      200, nullptr, nullptr));
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
+    ComboWindow() : HostWindowTest(CRect(40, 40, 340, 240)) {}
     void Make(DWORD kind) {
         ASSERT_TRUE(
             m_combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | kind | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
@@ -61,7 +56,6 @@ protected:
         return colours;
     }
 
-    NoteParent m_parent;
     KaloComboBox m_combo;
 };
 

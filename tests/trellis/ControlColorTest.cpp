@@ -19,25 +19,21 @@ BEGIN_MESSAGE_MAP(ThemedEdit, CEdit)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-class ReflectedColour : public ::testing::Test {
+class ReflectedColour : public HostWindowTest<> {
 protected:
-    // Controls take their brushes when they are built: the theme must be up first.
-    static void SetUpTestSuite() { InitKaloControls(); }
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, 0, 0, 200, 100, nullptr,
-                                      nullptr));
+        HostWindowTest::SetUp();
         ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &m_parent, 7));
     }
     void TearDown() override {
         m_edit.DestroyWindow();
-        m_parent.DestroyWindow();
+        HostWindowTest::TearDown();
     }
     LRESULT AskParent(HDC dc) {
         return m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                                     reinterpret_cast<LPARAM>(m_edit.GetSafeHwnd()));
     }
 
-    CWnd m_parent;
     ThemedEdit m_edit;
     PixelCanvas m_canvas{4, 4};
 };

@@ -115,27 +115,18 @@ protected:
     }
 };
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-class EditWindow : public ::testing::Test {
+class EditWindow : public HostWindowTest<RecordingParent> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
+    EditWindow() : HostWindowTest(CRect(0, 0, 300, 120)) {}
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 0, 0, 300,
-                                      120, nullptr, nullptr));
+        HostWindowTest::SetUp();
         ASSERT_TRUE(
             m_edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(10, 10, 110, 40), &m_parent, 42));
         m_parent.child = &m_edit;
     }
     void TearDown() override {
         m_edit.DestroyWindow();
-        m_parent.DestroyWindow();
+        HostWindowTest::TearDown();
     }
     // Key presses as the keyboard would post them; translation makes the characters.
     void Type(const char* keys) {
@@ -149,16 +140,16 @@ protected:
             }
             SetKeyboardState(state);
             m_edit.PostMessage(WM_KEYDOWN, vk, 1);
-            Pump();
+            PumpFor(0);
             m_edit.PostMessage(WM_KEYUP, vk, 0xC0000001);
-            Pump();
+            PumpFor(0);
         }
         BYTE none[256] = {};
         SetKeyboardState(none);
     }
     void Key(UINT vk) {
         m_edit.PostMessage(WM_KEYDOWN, vk, 1);
-        Pump();
+        PumpFor(0);
     }
     std::string Text() {
         char text[256];
@@ -166,7 +157,6 @@ protected:
         return text;
     }
 
-    RecordingParent m_parent;
     KaloEdit m_edit;
 };
 

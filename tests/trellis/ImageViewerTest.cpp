@@ -188,12 +188,11 @@ TEST(ImageViewerGeometry, ABoundEngineObjectIsReReadFromItsCurrentSlot) {
 
 namespace {
 
-class ImageViewerWindow : public ::testing::Test {
+class ImageViewerWindow : public HostWindowTest<> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
+    ImageViewerWindow() : HostWindowTest(CRect(50, 50, 650, 350)) {}
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 50, 50, 600,
-                                      300, nullptr, nullptr));
+        HostWindowTest::SetUp();
         ASSERT_TRUE(m_colour.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 258, 258), &m_parent, 1));
         ASSERT_TRUE(m_alpha.Create(WS_CHILD | WS_VISIBLE, CRect(300, 0, 558, 258), &m_parent, 2));
         m_colour.SetBackColor(RGB(0, 0, 0));
@@ -204,22 +203,16 @@ protected:
         SetForegroundWindow(m_parent);
         m_colour.SetFocus();
     }
-    void TearDown() override { m_parent.DestroyWindow(); }
 
     static void Print(KaloStaticImage& viewer, const PixelCanvas& canvas) {
         viewer.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
     }
     static void PressKey(WORD key) {
-        INPUT input[2]{};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = input[1].ki.wVk = key;
-        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, input, sizeof(INPUT));
+        SendKeyPress(key);
         PumpFor(50);
     }
 
     GradientImage m_image{512, 512};
-    CWnd m_parent;
     KaloStaticImage m_colour;
     KaloStaticImage m_alpha;
 };

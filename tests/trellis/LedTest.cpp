@@ -18,29 +18,19 @@ protected:
     }
 };
 
-CBitmap* Solid(COLORREF colour) {
-    const DWORD word = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    const std::vector<DWORD> bits(8 * 8, word);
-    auto* bitmap = new CBitmap;
-    bitmap->CreateBitmap(8, 8, 1, 32, bits.data());
-    return bitmap;
-}
-
-class LedFade : public ::testing::Test {
+class LedFade : public HostWindowTest<> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 0, 0, 100,
-                                      100, nullptr, nullptr));
+        HostWindowTest::SetUp();
         m_led = std::make_unique<CountingLed>();
         ASSERT_TRUE(m_led->Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 8, 8), &m_parent, 4));
-        CBitmap* off = Solid(RGB(200, 0, 0));
-        CBitmap* on = Solid(RGB(0, 0, 200));
+        CBitmap* off = SolidBitmap(8, 8, RGB(200, 0, 0));
+        CBitmap* on = SolidBitmap(8, 8, RGB(0, 0, 200));
         m_led->SetBitmaps(off, off, on, on, off, 1);
     }
     void TearDown() override {
         m_led.reset();
-        m_parent.DestroyWindow();
+        HostWindowTest::TearDown();
     }
     // Pumps until the fade ends, at most two seconds.
     void AwaitFade() {
@@ -56,7 +46,6 @@ protected:
         return canvas.At(4, 4);
     }
 
-    CWnd m_parent;
     std::unique_ptr<CountingLed> m_led;
 };
 

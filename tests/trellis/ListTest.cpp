@@ -7,22 +7,9 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
-}
-
-class ListWindow : public ::testing::Test {
+class ListWindow : public HostWindowTest<> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
-    void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 50, 50, 320,
-                                      240, nullptr, nullptr));
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
-    CWnd m_parent;
+    ListWindow() : HostWindowTest(CRect(50, 50, 370, 290)) {}
 };
 
 // Builds:  a(1) [a1(11) [a1x(111)], a2(12)],  b(2) [b1(21)],  c(3)
@@ -136,11 +123,11 @@ TEST_F(ListWindow, DragImageForAnItemOrTheOneUnderTheCursor) {
     list.GetItemRect(0, &item, LVIR_LABEL);
     list.ClientToScreen(&item);
     SetCursorPos(item.CenterPoint().x, item.CenterPoint().y);
-    Pump();
+    PumpFor(0);
     std::unique_ptr<CImageList> underCursor(list.KaloCreateDragImage(-1));
     EXPECT_NE(underCursor, nullptr);
     SetCursorPos(item.CenterPoint().x, item.bottom + 100);
-    Pump();
+    PumpFor(0);
     EXPECT_EQ(list.KaloCreateDragImage(-1), nullptr);
 }
 

@@ -110,15 +110,9 @@ protected:
     }
 };
 
-class RangeWindow : public ::testing::Test {
+class RangeWindow : public HostWindowTest<ScrollingParent> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
-    void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 100, 100,
-                                      300, 200, nullptr, nullptr));
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
-    ScrollingParent m_parent;
+    RangeWindow() : HostWindowTest(CRect(100, 100, 400, 300)) {}
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RealInput.h"
 #include "TrellisTestSupport.h"
 
 #include <atomic>
@@ -8,22 +9,11 @@
 
 // Drives a gesture with real mouse input from a second thread while this thread pumps
 // messages, so a control's own modal loop (drag detection, capture) cannot stall the test.
-// Each step changes the buttons where the pointer is, then moves it to a screen point; the
-// two arrive together, since queued moves are merged.
+// Each step is one SendMouseInput.
 struct MouseStep {
     POINT screen;
     DWORD buttons; // MOUSEEVENTF_LEFTDOWN and the like, or 0 for a plain move
 };
-
-inline void SendMouseInput(POINT screen, DWORD buttons) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = buttons;
-    input[1].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    input[1].mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input[1].mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    SendInput(buttons ? 2 : 1, buttons ? input : input + 1, sizeof(INPUT));
-}
 
 // The steps run in order with a pause between them.
 inline void PlayMouse(const std::vector<MouseStep>& steps, DWORD pauseMs = 60) {

@@ -1,13 +1,12 @@
 // Drawing switched off around a change and back on afterwards, never showing a hidden window.
 #include "TrellisTestSupport.h"
 
-TEST(RedrawGuard, ShowsNoHiddenWindowAndLeavesAnOuterGuardInCharge) {
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                                nullptr, nullptr));
+using RedrawGuard = HostWindowTest<>;
+
+TEST_F(RedrawGuard, ShowsNoHiddenWindowAndLeavesAnOuterGuardInCharge) {
     CButton shown, hidden;
-    ASSERT_TRUE(shown.Create("shown", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 1));
-    ASSERT_TRUE(hidden.Create("hidden", WS_CHILD, CRect(0, 30, 50, 50), &parent, 2));
+    ASSERT_TRUE(shown.Create("shown", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, 1));
+    ASSERT_TRUE(hidden.Create("hidden", WS_CHILD, CRect(0, 30, 50, 50), &m_parent, 2));
     {
         KaloRedrawGuard guard(hidden.m_hWnd);
         EXPECT_FALSE(guard.Active());
@@ -25,6 +24,4 @@ TEST(RedrawGuard, ShowsNoHiddenWindowAndLeavesAnOuterGuardInCharge) {
         EXPECT_FALSE(shown.GetStyle() & WS_VISIBLE);
     }
     EXPECT_TRUE(shown.GetStyle() & WS_VISIBLE);
-    parent.DestroyWindow();
-    AfxDeleteTempMaps();
 }

@@ -23,15 +23,13 @@ public:
     }
 };
 
-class SplitBarDrag : public ::testing::Test {
+class SplitBarDrag : public HostWindowTest<RecordingParent> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
+    SplitBarDrag() : HostWindowTest(CRect(100, 100, 400, 300)) {}
     void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 100, 100,
-                                      300, 200, nullptr, nullptr));
+        HostWindowTest::SetUp();
         SetForegroundWindow(m_parent);
     }
-    void TearDown() override { m_parent.DestroyWindow(); }
 
     CRect BarPlace(const KaloSplitBar& bar) const {
         CRect place;
@@ -53,8 +51,6 @@ protected:
         steps.push_back({steps.back().screen, MOUSEEVENTF_LEFTUP});
         PlayMouse(steps);
     }
-
-    RecordingParent m_parent;
 };
 
 } // namespace

@@ -3,23 +3,14 @@
 
 namespace {
 
-class StaticsAndViews : public ::testing::Test {
+class StaticsAndViews : public HostWindowTest<> {
 protected:
-    static void SetUpTestSuite() { InitKaloControls(); }
-    void SetUp() override {
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE, 0, 0, 400,
-                                      300, nullptr, nullptr));
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
-
     static CRect PlaceIn(const CWnd& child, const CWnd& parent) {
         CRect place;
         child.GetWindowRect(place);
         parent.ScreenToClient(place);
         return place;
     }
-
-    CWnd m_parent;
 };
 
 // Counts the paints of the window it subclasses.

@@ -82,25 +82,24 @@ enum Button { Left, Middle, Right };
 const DWORD kDown[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_RIGHTDOWN};
 const DWORD kUp[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MIDDLEUP, MOUSEEVENTF_RIGHTUP};
 
-class TrackWindow : public ::testing::Test {
+class TrackWindow : public HostWindowTest<HostWnd> {
 protected:
     static constexpr int kWidth = 400, kHeight = 240; // client size
 
-    static void SetUpTestSuite() { InitKaloControls(); }
+    TrackWindow() : HostWindowTest(CRect(40, 40, 500, 340)) {}
     void SetUp() override {
-        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, 40, 40, 460,
-                                    300, nullptr, nullptr));
+        HostWindowTest::SetUp();
         // The border takes one pixel on each side.
         ASSERT_TRUE(
-            m_track.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 12 + kWidth, 12 + kHeight), &m_host, 7));
+            m_track.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 12 + kWidth, 12 + kHeight), &m_parent, 7));
         m_track.SetSubItemDefaultDrawFunction(CountingDraw, &m_draws);
-        m_host.SetForegroundWindow();
+        m_parent.SetForegroundWindow();
         SetCursorPos(0, 0);
         Settle();
     }
     void TearDown() override {
         m_track.DestroyWindow();
-        m_host.DestroyWindow();
+        HostWindowTest::TearDown();
     }
 
     void AddTracks(int count, int subs) {
@@ -155,11 +154,8 @@ protected:
         SendAndSettle(keys);
     }
     void Key(WORD vk) {
-        INPUT keys[2]{};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = vk;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendAndSettle({keys[0], keys[1]});
+        SendKeyPress(vk);
+        Settle();
     }
     int TextWidth(const char* text) {
         CClientDC dc(&m_track);
@@ -180,7 +176,6 @@ protected:
         m_track.SendMessage(WM_VSCROLL, code, reinterpret_cast<LPARAM>(bar));
     }
 
-    HostWnd m_host;
     KaloTrackCtrl m_track;
     DrawLog m_draws;
 };
@@ -258,8 +253,8 @@ TEST_F(TrackWindow, MouseInputSendsClickDoubleClickAndDragSequences) {
         {"one pixel is no drag", Left, 3, 0, {1}},
     };
     for (const Case& c : cases) {
-        m_host.notes.clear();
-        m_host.dragAnswer = c.dragAnswer;
+        m_parent.notes.clear();
+        m_parent.dragAnswer = c.dragAnswer;
         switch (c.action) {
         case 0:
             Click(c.button, track);
@@ -273,14 +268,14 @@ TEST_F(TrackWindow, MouseInputSendsClickDoubleClickAndDragSequences) {
         }
         // The next case's first press at the same place must not pair with this one's.
         Settle(static_cast<int>(GetDoubleClickTime()) + 50);
-        EXPECT_EQ(m_host.Codes(), c.codes) << c.name;
+        EXPECT_EQ(m_parent.Codes(), c.codes) << c.name;
         EXPECT_EQ(m_track.GetMouseState(), 0) << c.name;
-        ASSERT_FALSE(m_host.notes.empty()) << c.name;
-        EXPECT_EQ(m_host.notes[0].item, 0) << c.name;
-        EXPECT_EQ(m_host.notes[0].subItem, 1) << c.name;
+        ASSERT_FALSE(m_parent.notes.empty()) << c.name;
+        EXPECT_EQ(m_parent.notes[0].item, 0) << c.name;
+        EXPECT_EQ(m_parent.notes[0].subItem, 1) << c.name;
     }
     // The tool tip asks the host nothing.
-    EXPECT_TRUE(m_host.foreign.empty());
+    EXPECT_TRUE(m_parent.foreign.empty());
 }
 
 TEST_F(TrackWindow, RecordsCarryTrackPointsAndClicksSelectAndExpand) {
@@ -288,11 +283,11 @@ TEST_F(TrackWindow, RecordsCarryTrackPointsAndClicksSelectAndExpand) {
     m_track.SetSubItemHOffset(100);
     Click(Left, {SplitRight() + 30, 25});
     Click(Left, {SplitRight() + 30, 200}); // below every item
-    ASSERT_EQ(m_host.notes.size(), 2u);
-    EXPECT_EQ(m_host.notes[0].trackPoint.x, 130);
-    EXPECT_EQ(m_host.notes[0].trackPoint.y, 25);
-    EXPECT_EQ(m_host.notes[1].item, -1);
-    EXPECT_EQ(m_host.notes[1].trackPoint.y, 200);
+    ASSERT_EQ(m_parent.notes.size(), 2u);
+    EXPECT_EQ(m_parent.notes[0].trackPoint.x, 130);
+    EXPECT_EQ(m_parent.notes[0].trackPoint.y, 25);
+    EXPECT_EQ(m_parent.notes[1].item, -1);
+    EXPECT_EQ(m_parent.notes[1].trackPoint.y, 200);
 
     // Names select (alone, or added with Ctrl) and become current; the marker toggles and still reports.
     Click(Left, {25, 10});
@@ -301,10 +296,10 @@ TEST_F(TrackWindow, RecordsCarryTrackPointsAndClicksSelectAndExpand) {
     Click(Left, {25, 50});
     EXPECT_EQ(m_track.GetItemFlags(0) & KALOTRACK_SELECTED, 0u);
     EXPECT_EQ(m_track.GetCurrentItem(), 1);
-    m_host.notes.clear();
+    m_parent.notes.clear();
     Click(Left, {5, 45});
     EXPECT_EQ(m_track.GetItemFlags(1) & KALOTRACK_EXPANDED, 0u);
-    EXPECT_EQ(m_host.Codes(), std::vector<UINT>{KTN_CLICK});
+    EXPECT_EQ(m_parent.Codes(), std::vector<UINT>{KTN_CLICK});
     EXPECT_EQ(m_track.GetContentHeight(), 60);
 }
 
@@ -318,32 +313,32 @@ TEST_F(TrackWindow, RenameCommitsOnReturnAndFocusLossCancelsOnEscapeAndEndsWithI
     Key(VK_RETURN);
     EXPECT_FALSE(edit->IsWindowVisible());
     EXPECT_STREQ(m_track.GetItemText(0), "zed");
-    ASSERT_EQ(m_host.Codes(), std::vector<UINT>{KTN_RENAMEDONE});
-    EXPECT_EQ(m_host.notes[0].item, 0);
-    EXPECT_EQ(m_host.notes[0].subItem, -1);
+    ASSERT_EQ(m_parent.Codes(), std::vector<UINT>{KTN_RENAMEDONE});
+    EXPECT_EQ(m_parent.notes[0].item, 0);
+    EXPECT_EQ(m_parent.notes[0].subItem, -1);
 
-    m_host.notes.clear();
+    m_parent.notes.clear();
     m_track.EditSubItemName(1, 1);
     Type("q");
     Key(VK_ESCAPE);
     EXPECT_FALSE(edit->IsWindowVisible());
     EXPECT_STREQ(m_track.GetSubItemText(1, 1), "sub 1");
-    EXPECT_TRUE(m_host.notes.empty());
+    EXPECT_TRUE(m_parent.notes.empty());
 
     // A click elsewhere takes the focus: the rename is reported before the click.
     m_track.EditSubItemName(1, 0);
     Type("k");
     Click(Left, {SplitRight() + 30, 25});
-    EXPECT_EQ(m_host.Codes(), (std::vector<UINT>{KTN_RENAMEDONE, KTN_CLICK}));
+    EXPECT_EQ(m_parent.Codes(), (std::vector<UINT>{KTN_RENAMEDONE, KTN_CLICK}));
     EXPECT_STREQ(m_track.GetSubItemText(1, 0), "k");
-    EXPECT_EQ(m_host.notes[0].subItem, 0);
+    EXPECT_EQ(m_parent.notes[0].subItem, 0);
 
-    m_host.notes.clear();
+    m_parent.notes.clear();
     m_track.EditItemName(3);
     m_track.RemoveItem(3);
     EXPECT_FALSE(edit->IsWindowVisible());
     EXPECT_EQ(m_track.GetRenameItem(), -1);
-    EXPECT_TRUE(m_host.notes.empty());
+    EXPECT_TRUE(m_parent.notes.empty());
 }
 
 TEST_F(TrackWindow, ScrollingByBarAndWheelRepaintsOnlyTheExposedRows) {

@@ -38,6 +38,29 @@ private:
     std::vector<int> m_metrics;
 };
 
+// A fixture whose tests put their controls on one visible popup window, the theme started
+// first (controls take their brushes when they are built). `Parent` may record what the
+// controls tell it; a fixture that needs the window elsewhere (the real mouse must reach it,
+// or a size of its own) passes its screen rectangle to the constructor.
+template <typename Parent = CWnd> class HostWindowTest : public ::testing::Test {
+protected:
+    explicit HostWindowTest(const CRect& place = CRect(0, 0, 400, 300)) : m_place(place) {}
+    static void SetUpTestSuite() { InitKaloControls(); }
+    void SetUp() override {
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, m_place.left,
+                                      m_place.top, m_place.Width(), m_place.Height(), nullptr, nullptr));
+    }
+    void TearDown() override {
+        m_parent.DestroyWindow();
+        AfxDeleteTempMaps();
+    }
+
+    Parent m_parent;
+
+private:
+    CRect m_place;
+};
+
 // A 32-bit top-down DIB selected into a memory context, for pixel assertions.
 class PixelCanvas {
 public:
