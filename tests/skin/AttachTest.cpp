@@ -6,7 +6,6 @@
 #include "WindowProps.h"
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -15,15 +14,6 @@ std::vector<int> Kinds(const SkinWindowRecord& record) {
     for (const SkinElement& element : record.elements)
         kinds.push_back(element.type == ElementStatusText ? 0 : element.kind);
     return kinds;
-}
-
-AttachOptions Flags(bool minimize, bool maximize, bool help, bool mainMenu) {
-    AttachOptions options;
-    options.minimizeBox = minimize;
-    options.maximizeBox = maximize;
-    options.helpButton = help;
-    options.mainMenuButton = mainMenu;
-    return options;
 }
 
 } // namespace
@@ -64,7 +54,7 @@ TEST_F(AttachTest, AWindowThatDoesNotExistIsRefused) {
 
 TEST_F(AttachTest, CaptionButtonsComeInTheirOrderAndStatusLast) {
     HWND window = MakeWindow(387, 324);
-    ASSERT_TRUE(engine_->Attach(window, Flags(true, true, true, true)));
+    ASSERT_TRUE(engine_->Attach(window, CaptionButtons(true, true, true, true)));
     const SkinWindowRecord& record = *engine_->Record(window);
     EXPECT_EQ(Kinds(record), (std::vector<int>{CaptionClose, CaptionMaximize, CaptionRestore, CaptionMinimize,
                                                CaptionMainMenu, CaptionHelp, 0}));
@@ -84,9 +74,9 @@ TEST_F(AttachTest, TheToolboxWindowsGetTheirButtons) {
     HWND main = MakeWindow(387, 324);
     HWND progress = MakeWindow(301, 107);
     HWND map = MakeWindow(275, 169);
-    engine_->Attach(main, Flags(true, false, true, false));
-    engine_->Attach(progress, Flags(false, false, false, false));
-    engine_->Attach(map, Flags(true, false, false, false));
+    engine_->Attach(main, CaptionButtons(true, false, true, false));
+    engine_->Attach(progress, CaptionButtons(false, false, false, false));
+    engine_->Attach(map, CaptionButtons(true, false, false, false));
     EXPECT_EQ(Kinds(*engine_->Record(main)),
               (std::vector<int>{CaptionClose, CaptionMinimize, CaptionHelp, 0}));
     EXPECT_EQ(Kinds(*engine_->Record(progress)), (std::vector<int>{CaptionClose, 0}));
@@ -109,7 +99,7 @@ TEST_F(AttachTest, BoxesNotGivenFollowTheStyleAndTheSystemMenu) {
 
 TEST_F(AttachTest, RestylingDropsCaptionAndThickFrame) {
     HWND window = MakeWindow(387, 324);
-    AttachOptions options = Flags(false, false, false, false);
+    AttachOptions options = CaptionButtons(false, false, false, false);
     options.sizable = true;
     engine_->Attach(window, options);
     LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
@@ -124,12 +114,12 @@ TEST_F(AttachTest, RestylingDropsCaptionAndThickFrame) {
 
 TEST_F(AttachTest, ReattachingKeepsOneRecordAndRebuildsOnNewHeights) {
     HWND window = MakeWindow(387, 324);
-    engine_->Attach(window, Flags(true, false, true, false));
+    engine_->Attach(window, CaptionButtons(true, false, true, false));
     const SkinWindowRecord* first = engine_->Record(window);
     size_t buttons = first->elements.size();
     INT_PTR bitmap = Prop(window, skinprop::CacheBitmap);
 
-    engine_->Attach(window, Flags(true, true, true, true));
+    engine_->Attach(window, CaptionButtons(true, true, true, true));
     EXPECT_EQ(Prop(window, skinprop::CacheBitmap), bitmap) << "same heights, same size: no rebuild";
 
     AttachOptions taller;
@@ -158,33 +148,11 @@ TEST_F(AttachTest, DestroyingTheMiddleWindowRenumbersTheRest) {
     EXPECT_EQ(engine_->Record(first)->window, first);
 }
 
-namespace {
-
-// Records, as the window goes away, what the engine left on it.
-struct Leftovers {
-    int engineProps = 0;
-    bool ownProcedureBack = false;
-};
-Leftovers g_leftovers;
-
-LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        g_leftovers.engineProps = CountEngineProps(window);
-        g_leftovers.ownProcedureBack =
-            GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RecordingProcedure);
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
 TEST_F(AttachTest, DestroyRestoresTheProcedureAndRemovesEveryProperty) {
     HWND window = MakeWindow(300, 200);
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProcedure));
+    WatchLeftovers(window);
     engine_->Attach(window);
     EXPECT_NE(Prop(window, skinprop::CacheDC), 0);
-    g_leftovers = {};
-    g_leftovers.engineProps = -1;
     DestroyWindow(window);
     EXPECT_EQ(g_leftovers.engineProps, 0);
     EXPECT_TRUE(g_leftovers.ownProcedureBack);
@@ -218,7 +186,7 @@ TEST_F(AttachTest, AThousandAttachAndDestroyCyclesLeakNoObjects) {
     std::vector<HGDIOBJ> lastBuffers;
     auto cycle = [&] {
         HWND window = CreateTestWindow(387, 324, "tumbra常用工具箱");
-        engine_->Attach(window, Flags(true, false, true, false));
+        engine_->Attach(window, CaptionButtons(true, false, true, false));
         engine_->SetStatusText(window, "状态");
         lastBuffers.clear();
         for (const char* name :

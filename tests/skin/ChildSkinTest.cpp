@@ -6,49 +6,12 @@
 #include "ChildSkinner.h"
 #include "WindowProps.h"
 
-#include <cstring>
-#include <string>
-
 namespace {
 
 HWND AddButton(HWND parent, DWORD style, const char* text = "按钮", int w = 100, int h = 30) {
     return CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, 10, 90, w, h, parent, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
-
-// A 32-bit top-down DIB section with its own DC.
-class Dib {
-public:
-    Dib(int w, int h) : width_(w), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~Dib() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC DC() const { return dc_; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        uint32_t p = bits_[size_t(y) * size_t(width_) + size_t(x)];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-
-private:
-    int width_;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
 
 class ChildSkinTest : public SkinTest {
 protected:
@@ -193,18 +156,6 @@ TEST_F(ChildSkinTest, PushButtonsArePaintedFromTheCellOfTheirState) {
     EXPECT_NE(dib.At(w / 2, h / 2), 0u);
 }
 
-namespace {
-
-bool HasMagenta(const std::vector<COLORREF>& pixels) {
-    for (COLORREF p : pixels) {
-        if (p == RGB(255, 0, 255))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 TEST_F(ChildSkinTest, NoMagentaShowsAnywhereInASkinnedWindow) {
     HWND parent = Parent();
     AddButton(parent, BS_PUSHBUTTON, "确定", 80, 24);
@@ -224,11 +175,7 @@ TEST_F(ChildSkinTest, NoMagentaShowsAnywhereInASkinnedWindow) {
     HDC desktop = GetDC(nullptr);
     BitBlt(screen.DC(), 0, 0, w, h, desktop, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, desktop);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            pixels.push_back(screen.At(x, y));
-    EXPECT_FALSE(HasMagenta(pixels));
+    EXPECT_FALSE(screen.HasMagenta());
     EXPECT_EQ(screen.At(12, 92), Sheet(2, 2)) << "the push button is on screen";
     ShowWindow(parent, SW_HIDE);
 
@@ -237,45 +184,19 @@ TEST_F(ChildSkinTest, NoMagentaShowsAnywhereInASkinnedWindow) {
     WriteProp(check, skinprop::Check, 1);
     Dib glyph(80, 20);
     engine_->Children().DrawSkinnedButton(check, glyph.DC());
-    pixels.clear();
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 80; ++x)
-            pixels.push_back(glyph.At(x, y));
-    EXPECT_FALSE(HasMagenta(pixels));
+    EXPECT_FALSE(glyph.HasMagenta());
     EXPECT_EQ(glyph.At(0, 7), Sheet(60, 25 + 7)) << "checked cells sit four columns on";
 }
-
-namespace {
-
-struct ButtonLeftovers {
-    int engineProps = -1;
-    bool ownProcedureBack = false;
-};
-ButtonLeftovers g_buttonLeftovers;
-WNDPROC g_buttonClassProcedure = nullptr;
-
-LRESULT CALLBACK WatchingButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        g_buttonLeftovers.engineProps = CountEngineProps(button);
-        g_buttonLeftovers.ownProcedureBack =
-            GetWindowLongPtrA(button, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WatchingButtonProcedure);
-    }
-    return CallWindowProcA(g_buttonClassProcedure, button, message, wParam, lParam);
-}
-
-} // namespace
 
 TEST_F(ChildSkinTest, ADestroyedButtonKeepsNoPropertiesAndGetsItsProcedureBack) {
     HWND parent = Parent();
     HWND button = AddButton(parent, BS_PUSHBUTTON);
-    g_buttonClassProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchingButtonProcedure)));
+    WatchLeftovers(button);
     engine_->SkinAllChildren();
     ASSERT_EQ(Prop(button, skinprop::WindowType), ButtonPush);
-    g_buttonLeftovers = {};
     DestroyWindow(button);
-    EXPECT_EQ(g_buttonLeftovers.engineProps, 0);
-    EXPECT_TRUE(g_buttonLeftovers.ownProcedureBack);
+    EXPECT_EQ(g_leftovers.engineProps, 0);
+    EXPECT_TRUE(g_leftovers.ownProcedureBack);
 }
 
 namespace {

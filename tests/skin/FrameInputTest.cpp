@@ -1,6 +1,7 @@
 // What users feel on the frame: caption buttons pressed, dragged off and clicked, handlers,
 // dragging and double-click maximize, the system-command bookkeeping, edge sizing zones and
 // cursors, size limits, and tabs with their pages.
+#include "RealInput.h"
 #include "SkinTestSupport.h"
 
 #include "SkinArtIds.h"
@@ -56,14 +57,7 @@ protected:
         return window;
     }
 
-    static AttachOptions AllButtons() {
-        AttachOptions options;
-        options.minimizeBox = true;
-        options.maximizeBox = true;
-        options.helpButton = true;
-        options.mainMenuButton = true;
-        return options;
-    }
+    static AttachOptions AllButtons() { return CaptionButtons(true, true, true, true); }
 
     static AttachOptions Sizable() {
         AttachOptions options = AllButtons();
@@ -318,25 +312,6 @@ LRESULT CALLBACK SizingLoopCounter(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void SendMouse(DWORD flags, POINT screen = {}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    SendInput(1, &input, sizeof input);
-}
-
-void SendKey(WORD key) {
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 } // namespace
 
 TEST_F(FrameInputTest, DraggingAnEdgeWithTheRealMouseRunsOneSizingLoop) {
@@ -355,14 +330,14 @@ TEST_F(FrameInputTest, DraggingAnEdgeWithTheRealMouseRunsOneSizingLoop) {
     // with Escape so the test cannot hang.
     std::atomic<bool> done{false};
     std::thread user([&] {
-        SendMouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, edge);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouseInput(edge, 0);
+        SendMouseInput(edge, MOUSEEVENTF_LEFTDOWN);
         Sleep(300);
-        SendMouse(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, dragged);
+        SendMouseInput(dragged, 0);
         Sleep(200);
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        SendMouseInput(dragged, MOUSEEVENTF_LEFTUP);
         Sleep(500);
-        SendKey(VK_ESCAPE);
+        SendKeyPress(VK_ESCAPE);
         Sleep(200);
         done = true;
     });

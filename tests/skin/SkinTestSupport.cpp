@@ -3,7 +3,6 @@
 #include "WindowProps.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 COLORREF FrameCapture::At(int x, int y) const {
@@ -17,25 +16,66 @@ FrameCapture CaptureFrame(HWND window) {
     FrameCapture capture;
     capture.width = r.right - r.left;
     capture.height = r.bottom - r.top;
+    Dib dib(capture.width, capture.height);
+    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dib.DC()), 0);
+    capture.pixels = dib.Words();
+    return capture;
+}
+
+int WhitePixels(const FrameCapture& frame, const RECT& area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += Brightness(frame.At(x, y)) >= 3 * 250;
+    return count;
+}
+
+Dib::Dib(int w, int h) : width_(w), height_(h), dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bitmap_);
+}
+
+Dib::~Dib() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF Dib::At(int x, int y) const {
     GdiFlush();
-    capture.pixels.resize(size_t(capture.width) * size_t(capture.height));
-    std::memcpy(capture.pixels.data(), bits, capture.pixels.size() * sizeof(uint32_t));
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    return capture;
+    uint32_t p = bits_[size_t(y) * size_t(width_) + size_t(x)];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+std::vector<uint32_t> Dib::Words() const {
+    GdiFlush();
+    if (!bits_)
+        return {};
+    return {bits_, bits_ + size_t(width_) * size_t(height_)};
+}
+
+bool Dib::HasMagenta() const {
+    for (uint32_t word : Words()) {
+        if ((word & 0xFFFFFF) == 0xFF00FF)
+            return true;
+    }
+    return false;
+}
+
+AttachOptions CaptionButtons(bool minimize, bool maximize, bool help, bool mainMenu) {
+    AttachOptions options;
+    options.minimizeBox = minimize;
+    options.maximizeBox = maximize;
+    options.helpButton = help;
+    options.mainMenuButton = mainMenu;
+    return options;
 }
 
 HWND CreateTestWindow(int width, int height, const char* title, DWORD style) {
@@ -87,6 +127,29 @@ std::vector<WPARAM> TakePostedCommands(HWND window) {
     while (PeekMessageA(&message, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE))
         commands.push_back(message.wParam);
     return commands;
+}
+
+Leftovers g_leftovers;
+
+namespace {
+
+WNDPROC g_watchedProcedure = nullptr;
+
+LRESULT CALLBACK LeftoverWatcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        g_leftovers.engineProps = CountEngineProps(window);
+        g_leftovers.ownProcedureBack =
+            GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&LeftoverWatcher);
+    }
+    return CallWindowProcA(g_watchedProcedure, window, message, wParam, lParam);
+}
+
+} // namespace
+
+void WatchLeftovers(HWND window) {
+    g_leftovers = {};
+    g_watchedProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LeftoverWatcher)));
 }
 
 namespace {

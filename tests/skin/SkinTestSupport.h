@@ -20,6 +20,32 @@ struct FrameCapture {
 
 // What WM_ERASEBKGND copies from the window's cache.
 FrameCapture CaptureFrame(HWND window);
+// How many pixels of `area` are white, as the banner and status texts are drawn.
+int WhitePixels(const FrameCapture& frame, const RECT& area);
+
+// A 32-bit top-down DIB section with its own DC.
+class Dib {
+public:
+    Dib(int w, int h);
+    ~Dib();
+    Dib(const Dib&) = delete;
+    Dib& operator=(const Dib&) = delete;
+    HDC DC() const { return dc_; }
+    COLORREF At(int x, int y) const;
+    std::vector<uint32_t> Words() const; // 0x00RRGGBB, top-down
+    // Whether any pixel is magenta, the colour the skin's sheets key out.
+    bool HasMagenta() const;
+
+private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+// Attach options with the given caption buttons (close is always there).
+AttachOptions CaptionButtons(bool minimize, bool maximize, bool help = false, bool mainMenu = false);
 
 // A plain top-level window (hidden unless asked) whose procedure is DefWindowProcA.
 HWND CreateTestWindow(int width, int height, const char* title = "", DWORD style = WS_OVERLAPPEDWINDOW);
@@ -45,6 +71,16 @@ extern std::vector<RecordedMessage> g_recorded;
 LRESULT CALLBACK CommandRecorder(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Removes and returns the WM_SYSCOMMAND codes posted to the window.
 std::vector<WPARAM> TakePostedCommands(HWND window);
+
+// What the engine left on a watched window as it went away: how many of its properties, and
+// whether the procedure the window had before attaching was back.
+struct Leftovers {
+    int engineProps = -1;
+    bool ownProcedureBack = false;
+};
+extern Leftovers g_leftovers;
+// Subclasses one window at a time (before the engine does) to fill g_leftovers when it dies.
+void WatchLeftovers(HWND window);
 
 INT_PTR Prop(HWND window, const char* name);
 // How many of the engine's named properties the window still carries.
