@@ -140,24 +140,8 @@ TEST_F(Checks, CheckedListDrawsGreyBoxesARedTickAndItemsInTheControlColours) {
     EXPECT_EQ(canvas.At(first.right - 2, middle), RGB(20, 30, 40)); // item back
 }
 
-namespace {
-
-class CountingCheck : public KaloCheckButton {
-public:
-    int paints = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_PAINT)
-            ++paints;
-        return KaloCheckButton::WindowProc(message, wParam, lParam);
-    }
-};
-
-} // namespace
-
 TEST_F(Checks, AShownButtonSettlesAfterAFewPaintsAndLetsTimersRun) {
-    CountingCheck check;
+    PaintCounting<KaloCheckButton> check;
     ASSERT_TRUE(
         check.Create("settles", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 80, 20), &m_parent, 1));
     m_parent.SetFocus();

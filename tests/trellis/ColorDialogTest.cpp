@@ -4,7 +4,6 @@
 #include "TrellisTestSupport.h"
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -44,13 +43,6 @@ CRect ScreenRect(const CWnd& dialog, UINT id) {
     CRect rect;
     ::GetWindowRect(::GetDlgItem(dialog.GetSafeHwnd(), static_cast<int>(id)), &rect);
     return rect;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 class ColorDialogWindow : public HostWindowTest<Owner> {

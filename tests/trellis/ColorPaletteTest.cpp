@@ -2,16 +2,8 @@
 #include "TrellisTestSupport.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string ReadAll(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // A temporary folder with one palette path in it, removed with whatever is left.
 class PaletteFolder {

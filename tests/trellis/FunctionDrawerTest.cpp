@@ -34,24 +34,21 @@ KaloPlotScale Scale(float xMin, float xMax, float yMin, float yMax, int w, int h
     return scale;
 }
 
-// A drawer of 101 × 101 client pixels in a plain top-level host window.
-class DrawerHost {
-public:
-    DrawerHost() {
-        InitKaloControls();
-        const LPCSTR windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
-        host.CreateEx(0, windowClass, "host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr);
-        drawer.Create(WS_VISIBLE, CRect(10, 10, 111, 111), &host, 7);
-        drawer.SetColors(RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0), nullptr,
-                         nullptr);
+// A drawer of 101 × 101 client pixels in a host window.
+class FunctionDrawer : public HostWindowTest<> {
+protected:
+    void SetUp() override {
+        HostWindowTest::SetUp();
+        ASSERT_TRUE(m_drawer.Create(WS_VISIBLE, CRect(10, 10, 111, 111), &m_parent, 7));
+        m_drawer.SetColors(RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 0), nullptr,
+                           nullptr);
     }
     // The full drawing of the control, printed into a canvas.
     void Print(PixelCanvas& canvas) {
-        drawer.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+        m_drawer.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
     }
 
-    CWnd host;
-    KaloFunctionDrawer drawer;
+    KaloFunctionDrawer m_drawer;
 };
 
 } // namespace
@@ -83,21 +80,20 @@ TEST(PlotScale, MappingsAndClamps) {
     EXPECT_FALSE(Scale(0, 1, 0, 1, 0, 10).IsDefined());
 }
 
-TEST(FunctionDrawer, CurveMarkersAndOneCallPerColumn) {
-    DrawerHost host;
+TEST_F(FunctionDrawer, CurveMarkersAndOneCallPerColumn) {
     PixelCanvas canvas(101, 101);
-    host.Print(canvas); // no function: background and frame only
+    Print(canvas); // no function: background and frame only
     EXPECT_EQ(canvas.At(0, 50), RGB(0, 0, 0));
     EXPECT_EQ(canvas.At(50, 50), RGB(255, 255, 255));
 
-    host.drawer.SetFunction(Identity, nullptr);
-    host.drawer.ShowVerticalBar(1);
-    host.drawer.ShowHorizontalBar(1);
-    host.drawer.SetHorizontalBarColor(RGB(255, 0, 0));
-    host.drawer.SetVerticalBarPosition(5);       // beyond x max: column w - 2
-    host.drawer.SetHorizontalBarPosition(0.25f); // row 25 from the top
+    m_drawer.SetFunction(Identity, nullptr);
+    m_drawer.ShowVerticalBar(1);
+    m_drawer.ShowHorizontalBar(1);
+    m_drawer.SetHorizontalBarColor(RGB(255, 0, 0));
+    m_drawer.SetVerticalBarPosition(5);       // beyond x max: column w - 2
+    m_drawer.SetHorizontalBarPosition(0.25f); // row 25 from the top
     g_calls = 0;
-    host.Print(canvas);
+    Print(canvas);
     EXPECT_EQ(g_calls, 101);
     EXPECT_EQ(canvas.At(0, 100), RGB(0, 0, 0));
     EXPECT_EQ(canvas.At(100, 1), RGB(0, 0, 0));
@@ -107,54 +103,52 @@ TEST(FunctionDrawer, CurveMarkersAndOneCallPerColumn) {
     EXPECT_EQ(canvas.At(10, 60), RGB(255, 255, 255));
 
     // Hidden bars are not drawn; a degenerate range draws no curve and no markers.
-    host.drawer.ShowVerticalBar(0);
-    host.drawer.ShowHorizontalBar(0);
-    host.Print(canvas);
+    m_drawer.ShowVerticalBar(0);
+    m_drawer.ShowHorizontalBar(0);
+    Print(canvas);
     EXPECT_EQ(canvas.At(99, 60), RGB(255, 255, 255));
     EXPECT_EQ(canvas.At(10, 25), RGB(255, 255, 255));
-    host.drawer.SetRange(0, 1, 0.5f, 0.5f);
+    m_drawer.SetRange(0, 1, 0.5f, 0.5f);
     g_calls = 0;
-    host.Print(canvas);
+    Print(canvas);
     EXPECT_EQ(g_calls, 0);
     EXPECT_EQ(canvas.At(50, 50), RGB(255, 255, 255));
 }
 
-TEST(FunctionDrawer, NonFiniteValuesBreakTheLineAndHugeOnesStayDrawable) {
-    DrawerHost host;
+TEST_F(FunctionDrawer, NonFiniteValuesBreakTheLineAndHugeOnesStayDrawable) {
     PixelCanvas canvas(101, 101);
-    host.drawer.SetFunction(Holed, nullptr);
-    host.Print(canvas);
+    m_drawer.SetFunction(Holed, nullptr);
+    Print(canvas);
     const int row = 100 - 50;
     EXPECT_EQ(canvas.At(30, row), RGB(0, 0, 0));
     EXPECT_EQ(canvas.At(50, row), RGB(255, 255, 255));
     EXPECT_EQ(canvas.At(70, row), RGB(0, 0, 0));
-    host.drawer.SetFunction(Huge, nullptr);
-    host.Print(canvas);
+    m_drawer.SetFunction(Huge, nullptr);
+    Print(canvas);
     EXPECT_EQ(canvas.At(50, 50), RGB(255, 255, 255));
 }
 
-TEST(FunctionDrawer, MarkerMovesDrawLinesOnlyWithoutCallingTheFunction) {
-    DrawerHost host;
-    host.drawer.SetFunction(Identity, nullptr);
-    host.drawer.ShowVerticalBar(1);
-    host.drawer.SetVerticalBarPosition(0.3f);
-    host.drawer.UpdateWindow();
+TEST_F(FunctionDrawer, MarkerMovesDrawLinesOnlyWithoutCallingTheFunction) {
+    m_drawer.SetFunction(Identity, nullptr);
+    m_drawer.ShowVerticalBar(1);
+    m_drawer.SetVerticalBarPosition(0.3f);
+    m_drawer.UpdateWindow();
     g_calls = 0;
-    host.drawer.SetVerticalBarPosition(0.6f);
-    host.drawer.SetVerticalBarPosition(0.601f); // less than a pixel: stored only
+    m_drawer.SetVerticalBarPosition(0.6f);
+    m_drawer.SetVerticalBarPosition(0.601f); // less than a pixel: stored only
     EXPECT_EQ(g_calls, 0);
-    CDC* dc = host.drawer.GetDC();
+    CDC* dc = m_drawer.GetDC();
     EXPECT_EQ(dc->GetPixel(60, 20), GetKaloColor(9));
     EXPECT_EQ(dc->GetPixel(30, 20), RGB(255, 255, 255));
     EXPECT_EQ(dc->GetPixel(30, 71), RGB(0, 0, 0)); // the curve crosses the erased line again
-    host.drawer.ReleaseDC(dc);
+    m_drawer.ReleaseDC(dc);
 
     float xMin, xMax, yMin, yMax;
-    host.drawer.GetRange(&xMin, &xMax, &yMin, &yMax);
-    host.drawer.ValidateRect(nullptr);
-    host.drawer.SetRange(xMin, xMax, yMin, yMax);
+    m_drawer.GetRange(&xMin, &xMax, &yMin, &yMax);
+    m_drawer.ValidateRect(nullptr);
+    m_drawer.SetRange(xMin, xMax, yMin, yMax);
     RECT update{};
-    EXPECT_FALSE(host.drawer.GetUpdateRect(&update));
-    host.drawer.SetRange(xMin, xMax, yMin, 2);
-    EXPECT_TRUE(host.drawer.GetUpdateRect(&update));
+    EXPECT_FALSE(m_drawer.GetUpdateRect(&update));
+    m_drawer.SetRange(xMin, xMax, yMin, 2);
+    EXPECT_TRUE(m_drawer.GetUpdateRect(&update));
 }

@@ -64,10 +64,7 @@ protected:
 };
 
 CRect ChildRect(CWnd& dialog, int id) {
-    CRect rect;
-    dialog.GetDlgItem(id)->GetWindowRect(&rect);
-    dialog.ScreenToClient(&rect);
-    return rect;
+    return RectInParent(*dialog.GetDlgItem(id));
 }
 
 } // namespace

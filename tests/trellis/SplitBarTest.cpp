@@ -31,16 +31,9 @@ protected:
         SetForegroundWindow(m_parent);
     }
 
-    CRect BarPlace(const KaloSplitBar& bar) const {
-        CRect place;
-        bar.GetWindowRect(place);
-        m_parent.ScreenToClient(place);
-        return place;
-    }
-
     // Presses on the bar's middle and drags it by dx, dy in the given number of moves.
     void DragBar(const KaloSplitBar& bar, int dx, int dy, int moves) {
-        const CRect place = BarPlace(bar);
+        const CRect place = RectInParent(bar);
         const POINT start = ScreenPoint(m_parent, place.CenterPoint().x, place.CenterPoint().y);
         std::vector<MouseStep> steps{{start, 0}};
         // The press comes with the first move, so drag detection sees the move at once.
@@ -97,7 +90,7 @@ TEST_F(SplitBarDrag, LiveAndOutlineDragsReportTheirCodesAndMoveTheBar) {
         for (HWND sender : m_parent.senders) {
             EXPECT_EQ(sender, bar.GetSafeHwnd());
         }
-        const CRect place = BarPlace(bar);
+        const CRect place = RectInParent(bar);
         const bool vertical = (c.style & KALO_SPLIT_VERTICAL) != 0;
         EXPECT_EQ(vertical ? place.left : place.top, c.expectedEdge);
         EXPECT_EQ(vertical ? place.Width() : place.Height(), 4);
@@ -114,7 +107,7 @@ TEST_F(SplitBarDrag, AClickWithoutMovingIsNoDrag) {
     const POINT at = ScreenPoint(m_parent, 101, 100);
     PlayMouse({{at, 0}, {at, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP}});
     EXPECT_TRUE(m_parent.codes.empty());
-    EXPECT_EQ(BarPlace(bar).left, 100);
+    EXPECT_EQ(RectInParent(bar).left, 100);
 }
 
 TEST_F(SplitBarDrag, AnOutlineIsErasedWhenTheBarIsDestroyedMidDrag) {

@@ -3,27 +3,7 @@
 
 namespace {
 
-class StaticsAndViews : public HostWindowTest<> {
-protected:
-    static CRect PlaceIn(const CWnd& child, const CWnd& parent) {
-        CRect place;
-        child.GetWindowRect(place);
-        parent.ScreenToClient(place);
-        return place;
-    }
-};
-
-// Counts the paints of the window it subclasses.
-class PaintCounter : public KaloStaticText {
-public:
-    int paints = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_PAINT) {
-            ++paints;
-        }
-        return KaloStaticText::WindowProc(message, wParam, lParam);
-    }
-};
+using StaticsAndViews = HostWindowTest<>;
 
 } // namespace
 
@@ -64,7 +44,7 @@ TEST_F(StaticsAndViews, StaticTextDrawsItsTextInItsColours) {
 }
 
 TEST_F(StaticsAndViews, SetTextRepaintsAVisibleStaticOnceAndNeverShowsAHiddenOne) {
-    PaintCounter text;
+    PaintCounting<KaloStaticText> text;
     ASSERT_TRUE(text.Create("one", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_parent));
     text.UpdateWindow();
     text.paints = 0;
@@ -124,19 +104,19 @@ TEST_F(StaticsAndViews, ViewLaysOutItsBarsAndManagedWindowInFourCases) {
         SCOPED_TRACE(::testing::Message() << "tool " << c.tool << " left " << c.left);
         view.ShowToolBar(c.tool);
         view.ShowLeftBar(c.left);
-        EXPECT_EQ(PlaceIn(*managed, view), c.managed);
+        EXPECT_EQ(RectInParent(*managed), c.managed);
         if (c.tool) {
-            EXPECT_EQ(PlaceIn(*view.GetToolBar(), view), CRect(0, 0, 300, 24));
+            EXPECT_EQ(RectInParent(*view.GetToolBar()), CRect(0, 0, 300, 24));
             EXPECT_TRUE(view.GetToolBar()->IsWindowVisible());
             EXPECT_EQ(view.GetToolBar()->GetDlgCtrlID(), 1001);
         }
         if (c.left) {
-            EXPECT_EQ(PlaceIn(*view.GetLeftBar(), view), CRect(0, 24 * c.tool, 50, 200));
+            EXPECT_EQ(RectInParent(*view.GetLeftBar()), CRect(0, 24 * c.tool, 50, 200));
         }
     }
     EXPECT_FALSE(view.GetToolBar()->IsWindowVisible());
     view.MoveWindow(0, 0, 320, 240);
-    EXPECT_EQ(PlaceIn(*managed, view), CRect(0, 0, 320, 240)) << "a size message lays out again";
+    EXPECT_EQ(RectInParent(*managed), CRect(0, 0, 320, 240)) << "a size message lays out again";
 }
 
 TEST_F(StaticsAndViews, AReplacedManagedWindowIsTheHostsAgain) {

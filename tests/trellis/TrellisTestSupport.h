@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
-
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,35 @@ protected:
 private:
     CRect m_place;
 };
+
+// A control that counts the paint messages it receives.
+template <typename Control> class PaintCounting : public Control {
+public:
+    int paints = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_PAINT)
+            ++paints;
+        return Control::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Where a child window sits in its parent's client area.
+inline CRect RectInParent(const CWnd& child) {
+    CRect place;
+    ::GetWindowRect(child.GetSafeHwnd(), &place);
+    ::MapWindowPoints(nullptr, ::GetParent(child.GetSafeHwnd()), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// A whole file's bytes.
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 // A 32-bit top-down DIB selected into a memory context, for pixel assertions.
 class PixelCanvas {
