@@ -46,26 +46,17 @@ TEST_F(SkinArt, EmbeddedImagesHaveTheirSizes) {
 
 // The sheet drawn 1:1 over black: a white pixel of alpha a reads as grey a.
 TEST_F(SkinArt, GlossFadesLinearlyAndTheStatusStripIsWhiteFromAbout77ToAbout18) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, 205, -260, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    if (GdipGraphics graphics = GraphicsOn(dc))
+    Dib dib(205, 260);
+    if (GdipGraphics graphics = GraphicsOn(dib.DC()))
         Gdip().GdipDrawImageRectRect(graphics.get(), engine_->Resources().sheet.Image(), 0, 0, 205, 260, 0, 0,
                                      205, 260, Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
-    GdiFlush();
-    auto grey = [&](int x, int y) { return GetPixel(dc, x, y); };
+    auto grey = [&](int x, int y) { return dib.At(x, y); };
     EXPECT_TRUE(ColourNear(grey(75, 0), RGB(128, 128, 128), 2));
     EXPECT_TRUE(ColourNear(grey(75, 44), RGB(65, 65, 65), 3)) << "half way down, half the alpha";
     EXPECT_TRUE(ColourNear(grey(75, 89), RGB(0, 0, 0), 2));
     EXPECT_TRUE(ColourNear(grey(190, 0), RGB(77, 77, 77), 3));
     EXPECT_TRUE(ColourNear(grey(190, 13), RGB(46, 46, 46), 4));
     EXPECT_TRUE(ColourNear(grey(190, 25), RGB(18, 18, 18), 3));
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
 }
 
 TEST_F(SkinArt, ControlsSheetKeepsMagentaOutsideTheCells) {

@@ -61,29 +61,23 @@ TEST(AngleSplit, NonFiniteAndHugeAnglesStayInRange) {
 }
 
 TEST(DialDrag, CountsTurnsBothWaysWithoutJumps) {
+    // From 10 degrees: counter-clockwise once round past zero, back clockwise through zero and
+    // on below it, and counter-clockwise again up through zero from below, 10 degrees a step.
+    const struct {
+        int from, to, step, turns;
+    } sweeps[] = {{20, 370, 10, 1}, {360, -380, -10, -1}, {-370, 30, 10, 0}};
     KaloDialDrag drag;
     drag.rest = static_cast<float>(10 * Pi / 180);
-    // Counter-clockwise once round from 10 degrees: one turn more after passing zero.
     double angle = 10;
-    for (int d = 20; d <= 370; d += 10) {
-        const double next = DragTo(drag, d);
-        ASSERT_NEAR(next, d, 1e-3) << d;
-        angle = next;
+    for (const auto& s : sweeps) {
+        for (int d = s.from; s.step > 0 ? d <= s.to : d >= s.to; d += s.step) {
+            const double next = DragTo(drag, d);
+            ASSERT_NEAR(next, d, 1e-3) << d;
+            ASSERT_NEAR(std::fabs(next - angle), 10, 1e-3) << "no jump at " << d;
+            angle = next;
+        }
+        EXPECT_EQ(drag.turns, s.turns) << "after the sweep to " << s.to;
     }
-    EXPECT_EQ(drag.turns, 1);
-    // Back clockwise through zero and on below it: every step moves by 10 degrees only.
-    for (int d = 360; d >= -380; d -= 10) {
-        const double next = DragTo(drag, d);
-        ASSERT_NEAR(next, d, 1e-3) << d;
-        ASSERT_NEAR(std::fabs(next - angle), 10, 1e-3);
-        angle = next;
-    }
-    EXPECT_EQ(drag.turns, -1);
-    // And counter-clockwise again up through zero from below.
-    for (int d = -370; d <= 30; d += 10) {
-        ASSERT_NEAR(DragTo(drag, d), d, 1e-3) << d;
-    }
-    EXPECT_EQ(drag.turns, 0);
 }
 
 TEST(DialDrag, CentreAndRepeatedPointsChangeNothing) {
