@@ -22,12 +22,12 @@ protected:
     }
 
     // Paints the button through its parent's WM_DRAWITEM, as the system would.
-    void PaintThroughParent(HWND button, const Dib& dib) {
+    void PaintThroughParent(HWND button, const PixelCanvas& canvas) {
         DRAWITEMSTRUCT item{};
         item.CtlType = ODT_BUTTON;
         item.itemAction = ODA_DRAWENTIRE;
         item.hwndItem = button;
-        item.hDC = dib.DC();
+        item.hDC = canvas.Dc();
         GetClientRect(button, &item.rcItem);
         EXPECT_EQ(SendMessageA(GetParent(button), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)), TRUE);
     }
@@ -35,15 +35,15 @@ protected:
     COLORREF Sheet(int x, int y) { return GetPixel(engine_->Resources().controls.DC(), x, y); }
 
     // The 5 x 5 corners of a w x h drawing equal those of the push-button cell at column `column`.
-    void ExpectPushCorners(const Dib& dib, int w, int h, int column) {
+    void ExpectPushCorners(const PixelCanvas& canvas, int w, int h, int column) {
         const int sx = 40 * column;
         for (int y = 0; y < 5; ++y) {
             for (int x = 0; x < 5; ++x) {
-                ASSERT_EQ(dib.At(x, y), Sheet(sx + x, y))
+                ASSERT_EQ(canvas.At(x, y), Sheet(sx + x, y))
                     << "column " << column << " top-left " << x << "," << y;
-                ASSERT_EQ(dib.At(w - 5 + x, y), Sheet(sx + 35 + x, y)) << "top-right";
-                ASSERT_EQ(dib.At(x, h - 5 + y), Sheet(sx + x, 18 + y)) << "bottom-left";
-                ASSERT_EQ(dib.At(w - 5 + x, h - 5 + y), Sheet(sx + 35 + x, 18 + y)) << "bottom-right";
+                ASSERT_EQ(canvas.At(w - 5 + x, y), Sheet(sx + 35 + x, y)) << "top-right";
+                ASSERT_EQ(canvas.At(x, h - 5 + y), Sheet(sx + x, 18 + y)) << "bottom-left";
+                ASSERT_EQ(canvas.At(w - 5 + x, h - 5 + y), Sheet(sx + 35 + x, 18 + y)) << "bottom-right";
             }
         }
     }
@@ -134,26 +134,26 @@ TEST_F(ChildSkinTest, PushButtonsArePaintedFromTheCellOfTheirState) {
     const int w = 100, h = 30;
     HWND button = AddButton(parent, BS_PUSHBUTTON, "确定", w, h);
     engine_->SkinAllChildren();
-    Dib dib(w, h);
+    PixelCanvas canvas(w, h);
 
-    PaintThroughParent(button, dib);
-    ExpectPushCorners(dib, w, h, 0);
+    PaintThroughParent(button, canvas);
+    ExpectPushCorners(canvas, w, h, 0);
     // The stretched centre takes the centre colour of the cell.
-    EXPECT_EQ(dib.At(8, h / 2), Sheet(8, 11));
+    EXPECT_EQ(canvas.At(8, h / 2), Sheet(8, 11));
 
     SendMessageA(button, WM_MOUSEHOVER, 0, 0);
-    PaintThroughParent(button, dib);
-    ExpectPushCorners(dib, w, h, 1);
+    PaintThroughParent(button, canvas);
+    ExpectPushCorners(canvas, w, h, 1);
 
     SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PaintThroughParent(button, dib);
-    ExpectPushCorners(dib, w, h, 2);
+    PaintThroughParent(button, canvas);
+    ExpectPushCorners(canvas, w, h, 2);
 
     EnableWindow(button, FALSE);
-    PaintThroughParent(button, dib);
-    ExpectPushCorners(dib, w, h, 3);
+    PaintThroughParent(button, canvas);
+    ExpectPushCorners(canvas, w, h, 3);
     SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_NE(dib.At(w / 2, h / 2), 0u);
+    EXPECT_NE(canvas.At(w / 2, h / 2), 0u);
 }
 
 TEST_F(ChildSkinTest, NoMagentaShowsAnywhereInASkinnedWindow) {
@@ -171,20 +171,20 @@ TEST_F(ChildSkinTest, NoMagentaShowsAnywhereInASkinnedWindow) {
     RECT r{};
     GetWindowRect(parent, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    Dib screen(w, h);
+    PixelCanvas screen(w, h);
     HDC desktop = GetDC(nullptr);
-    BitBlt(screen.DC(), 0, 0, w, h, desktop, r.left, r.top, SRCCOPY);
+    BitBlt(screen.Dc(), 0, 0, w, h, desktop, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, desktop);
-    EXPECT_FALSE(screen.HasMagenta());
+    EXPECT_FALSE(HasMagenta(screen));
     EXPECT_EQ(screen.At(12, 92), Sheet(2, 2)) << "the push button is on screen";
     ShowWindow(parent, SW_HIDE);
 
     // Check-box cells carry magenta round their glyph; it is keyed out.
     WriteProp(check, skinprop::WindowType, ButtonCheck);
     WriteProp(check, skinprop::Check, 1);
-    Dib glyph(80, 20);
-    engine_->Children().DrawSkinnedButton(check, glyph.DC());
-    EXPECT_FALSE(glyph.HasMagenta());
+    PixelCanvas glyph(80, 20);
+    engine_->Children().DrawSkinnedButton(check, glyph.Dc());
+    EXPECT_FALSE(HasMagenta(glyph));
     EXPECT_EQ(glyph.At(0, 7), Sheet(60, 25 + 7)) << "checked cells sit four columns on";
 }
 

@@ -46,11 +46,11 @@ TEST_F(SkinArt, EmbeddedImagesHaveTheirSizes) {
 
 // The sheet drawn 1:1 over black: a white pixel of alpha a reads as grey a.
 TEST_F(SkinArt, GlossFadesLinearlyAndTheStatusStripIsWhiteFromAbout77ToAbout18) {
-    Dib dib(205, 260);
-    if (GdipGraphics graphics = GraphicsOn(dib.DC()))
+    PixelCanvas canvas(205, 260);
+    if (GdipGraphics graphics = GraphicsOn(canvas.Dc()))
         Gdip().GdipDrawImageRectRect(graphics.get(), engine_->Resources().sheet.Image(), 0, 0, 205, 260, 0, 0,
                                      205, 260, Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
-    auto grey = [&](int x, int y) { return dib.At(x, y); };
+    auto grey = [&](int x, int y) { return canvas.At(x, y); };
     EXPECT_TRUE(ColourNear(grey(75, 0), RGB(128, 128, 128), 2));
     EXPECT_TRUE(ColourNear(grey(75, 44), RGB(65, 65, 65), 3)) << "half way down, half the alpha";
     EXPECT_TRUE(ColourNear(grey(75, 89), RGB(0, 0, 0), 2));

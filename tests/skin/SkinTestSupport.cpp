@@ -16,9 +16,9 @@ FrameCapture CaptureFrame(HWND window) {
     FrameCapture capture;
     capture.width = r.right - r.left;
     capture.height = r.bottom - r.top;
-    Dib dib(capture.width, capture.height);
-    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dib.DC()), 0);
-    capture.pixels = dib.Words();
+    PixelCanvas canvas(capture.width, capture.height);
+    SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+    capture.pixels = canvas.Words();
     return capture;
 }
 
@@ -30,39 +30,8 @@ int WhitePixels(const FrameCapture& frame, const RECT& area) {
     return count;
 }
 
-Dib::Dib(int w, int h) : width_(w), height_(h), dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bitmap_);
-}
-
-Dib::~Dib() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-}
-
-COLORREF Dib::At(int x, int y) const {
-    GdiFlush();
-    uint32_t p = bits_[size_t(y) * size_t(width_) + size_t(x)];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-std::vector<uint32_t> Dib::Words() const {
-    GdiFlush();
-    if (!bits_)
-        return {};
-    return {bits_, bits_ + size_t(width_) * size_t(height_)};
-}
-
-bool Dib::HasMagenta() const {
-    for (uint32_t word : Words()) {
+bool HasMagenta(const PixelCanvas& canvas) {
+    for (uint32_t word : canvas.Words()) {
         if ((word & 0xFFFFFF) == 0xFF00FF)
             return true;
     }

@@ -2,6 +2,7 @@
 // windows, and a capture of a window's frame cache into a 32-bit DIB.
 #pragma once
 
+#include "PixelCanvas.h"
 #include "SkinEngine.h"
 
 #include <gtest/gtest.h>
@@ -23,26 +24,8 @@ FrameCapture CaptureFrame(HWND window);
 // How many pixels of `area` are white, as the banner and status texts are drawn.
 int WhitePixels(const FrameCapture& frame, const RECT& area);
 
-// A 32-bit top-down DIB section with its own DC.
-class Dib {
-public:
-    Dib(int w, int h);
-    ~Dib();
-    Dib(const Dib&) = delete;
-    Dib& operator=(const Dib&) = delete;
-    HDC DC() const { return dc_; }
-    COLORREF At(int x, int y) const;
-    std::vector<uint32_t> Words() const; // 0x00RRGGBB, top-down
-    // Whether any pixel is magenta, the colour the skin's sheets key out.
-    bool HasMagenta() const;
-
-private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
+// Whether any pixel is magenta, the colour the skin's sheets key out.
+bool HasMagenta(const PixelCanvas& canvas);
 
 // Attach options with the given caption buttons (close is always there).
 AttachOptions CaptionButtons(bool minimize, bool maximize, bool help = false, bool mainMenu = false);

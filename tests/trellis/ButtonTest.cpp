@@ -1,5 +1,6 @@
 // Push buttons: the face in each look from the theme's colour variables, hover through real
 // mouse input, click notifications, and the bitmap button's bitmaps.
+#include "RealMouse.h"
 #include "TrellisTestSupport.h"
 
 #include <functional>

@@ -33,6 +33,27 @@ inline void PlayMouse(const std::vector<MouseStep>& steps, DWORD pauseMs = 60) {
     PumpFor(0);
 }
 
+// Moves the pointer to a screen point, then lets the messages arrive.
+inline void MoveMouseTo(POINT screen) {
+    SendMouseInput(screen, 0);
+    PumpFor(30);
+}
+
+// A left click at a screen point, press and release sent together.
+inline void ClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    SendMouseInput(screen, MOUSEEVENTF_LEFTDOWN);
+    SendMouseInput(screen, MOUSEEVENTF_LEFTUP);
+    PumpFor(30);
+}
+
+// The centre of a window on the screen.
+inline POINT CentreOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 inline POINT ScreenPoint(HWND window, int x, int y) {
     POINT point{x, y};
     ClientToScreen(window, &point);

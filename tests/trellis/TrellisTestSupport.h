@@ -2,6 +2,8 @@
 
 #include <Trellis.h>
 
+#include "PixelCanvas.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -91,50 +93,6 @@ inline std::string ReadAll(const std::string& path) {
     return text.str();
 }
 
-// A 32-bit top-down DIB selected into a memory context, for pixel assertions.
-class PixelCanvas {
-public:
-    PixelCanvas(int width, int height) : m_width(width) {
-        m_bitmap = KaloCtlCreateDib32(width, height, &m_bits);
-        m_dc = CreateCompatibleDC(nullptr);
-        m_previous = SelectObject(m_dc, m_bitmap);
-    }
-    ~PixelCanvas() {
-        SelectObject(m_dc, m_previous);
-        DeleteDC(m_dc);
-        DeleteObject(m_bitmap);
-    }
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
-
-    HDC Dc() const { return m_dc; }
-    HBITMAP Bitmap() const { return m_bitmap; }
-    void Fill(COLORREF color) const {
-        RECT all{0, 0, m_width, 1 << 14};
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(m_dc, &all, brush);
-        DeleteObject(brush);
-    }
-    void Fill(const RECT& rect, COLORREF color) const {
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(m_dc, &rect, brush);
-        DeleteObject(brush);
-    }
-    // The pixel as a COLORREF, read straight from memory.
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        const DWORD value = m_bits[y * m_width + x];
-        return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
-    }
-
-private:
-    int m_width;
-    HBITMAP m_bitmap = nullptr;
-    uint32_t* m_bits = nullptr;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_previous = nullptr;
-};
-
 // A file in the temporary folder, removed again at the end of the test.
 class TempFile {
 public:
@@ -185,35 +143,6 @@ inline void PumpFor(DWORD milliseconds) {
         }
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
-}
-
-// Real mouse input: moves the cursor to a screen point, then lets the messages arrive.
-inline void MoveMouseTo(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    PumpFor(30);
-}
-
-// A real left click (press and release together) at a screen point.
-inline void ClickAt(POINT screen) {
-    MoveMouseTo(screen);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof inputs[0]);
-    PumpFor(30);
-}
-
-// The centre of a window on the screen.
-inline POINT CentreOf(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 // A dialog template in memory without controls (pass data() to CreateIndirect or
