@@ -2,6 +2,8 @@
 // previous object, and no handle leaks over many create/draw/destroy cycles.
 #include <afxwin.h>
 
+#include "PixelCanvas.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,32 +14,11 @@ bool IsLiveGdiObject(HGDIOBJ handle) {
     return ::GetObjectType(handle) != 0;
 }
 
-// A 32-bit DIB section selected into a memory context, so pixels can be read back.
-struct PixelCanvas {
+// A pixel canvas drawn on through a CDC attached to its context.
+struct WrappedCanvas : PixelCanvas {
     CDC dc;
-    CBitmap bitmap;
-    CBitmap* previous = nullptr;
-    DWORD* pixels = nullptr;
-    int width, height;
-
-    PixelCanvas(int w, int h) : width(w), height(h) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        pixels = static_cast<DWORD*>(bits);
-        dc.CreateCompatibleDC(nullptr);
-        previous = dc.SelectObject(&bitmap);
-    }
-    ~PixelCanvas() { dc.SelectObject(previous); }
-    COLORREF At(int x, int y) const {
-        DWORD p = pixels[y * width + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
+    WrappedCanvas(int w, int h) : PixelCanvas(w, h) { dc.Attach(Dc()); }
+    ~WrappedCanvas() { dc.Detach(); }
 };
 
 DWORD GdiCount() {
@@ -118,7 +99,7 @@ TEST(HandleMaps, DetachedObjectNoLongerAnswersForItsHandle) {
 }
 
 TEST(DeviceContext, SelectObjectReturnsThePreviousObject) {
-    PixelCanvas canvas(8, 8);
+    WrappedCanvas canvas(8, 8);
     CPen red(PS_SOLID, 1, RGB(255, 0, 0)), blue(PS_SOLID, 1, RGB(0, 0, 255));
     CPen* original = canvas.dc.SelectObject(&red);
     ASSERT_NE(original, nullptr);
@@ -130,7 +111,7 @@ TEST(DeviceContext, SelectObjectReturnsThePreviousObject) {
 }
 
 TEST(DeviceContext, DrawingCallsReachThePixels) {
-    PixelCanvas canvas(20, 20);
+    WrappedCanvas canvas(20, 20);
     CDC& dc = canvas.dc;
     dc.FillSolidRect(CRect(0, 0, 20, 20), RGB(255, 255, 255));
     EXPECT_EQ(canvas.At(19, 19), RGB(255, 255, 255));
@@ -165,7 +146,7 @@ TEST(DeviceContext, DrawingCallsReachThePixels) {
 }
 
 TEST(DeviceContext, BlitCopiesBetweenContexts) {
-    PixelCanvas source(4, 4), target(4, 4);
+    WrappedCanvas source(4, 4), target(4, 4);
     source.dc.FillSolidRect(0, 0, 4, 4, RGB(10, 200, 30));
     target.dc.FillSolidRect(0, 0, 4, 4, RGB(0, 0, 0));
     ASSERT_TRUE(target.dc.BitBlt(1, 1, 2, 2, &source.dc, 0, 0, SRCCOPY));
