@@ -138,6 +138,20 @@ public:
         return Merged(runs);
     }
     void KeyUp(WPARAM key) { SendMessage(WM_KEYUP, key); }
+    // What the rich edit does when text is dragged within it and dropped before the source.
+    void MoveTextTo(long start, long end, long drop) {
+        SetSel(start, end);
+        OnButtonDown();
+        CoreString text;
+        GetRangeString(text, start, end);
+        ReplaceSel("");
+        SetSel(drop, drop);
+        ReplaceSel(text.CStr());
+        SetSel(drop, drop + (end - start));
+        NMHDR header{m_hWnd, 42, EN_DRAGDROPDONE};
+        LRESULT result = 1;
+        OnDragDropDone(&header, &result);
+    }
 };
 
 class Colouring : public ::testing::Test {
@@ -313,4 +327,18 @@ TEST_F(Colouring, HostRangesUndoRedoPasteAndTableChangesRecolour) {
     EXPECT_EQ(m_editor.ColourAt(0), kBlue);
     m_editor.UpdateColors();
     EXPECT_NE(m_editor.ColourAt(0), kBlue);
+}
+
+TEST_F(Colouring, ADropRecoloursWhereTheTextLandedAndTheLineItLeft) {
+    SetText(m_editor, " x\r\nabif c");
+    m_editor.AddColorKeyWord("if", kBlue);
+    m_editor.AddColorKeyWord("ab", kBlue);
+    m_editor.UpdateColors();
+    EXPECT_NE(m_editor.ColourAt(3), kBlue);
+    m_editor.MoveTextTo(5, 7, 0); // "if" to the start: "if x" and "ab c"
+    EXPECT_EQ(m_editor.ColourAt(0), kBlue);
+    EXPECT_EQ(m_editor.ColourAt(m_editor.LineIndex(1)), kBlue);
+    EXPECT_EQ(m_editor.DoUndo(), 1); // the move is one step, coloured back
+    EXPECT_NE(m_editor.ColourAt(0), kBlue);
+    EXPECT_NE(m_editor.ColourAt(3), kBlue);
 }

@@ -336,25 +336,33 @@ void KaloRichEdit::ColourLines(long first, long last) {
     CHARFORMAT2A colour = plain;
     colour.dwEffects &= ~static_cast<DWORD>(CFE_AUTOCOLOR);
     const CHARRANGE selection = m_model.Selection();
-    for (long line = first; line <= last; ++line)
-        ColourLine(line, plain, colour);
+    const long start = m_model.LineStart(first);
+    const long next = m_model.LineStart(last + 1);
+    const long end = next < 0 ? m_model.Length() : next;
+    // The lines are read at once and return to the plain colour in one call: every formatting
+    // call costs the rich edit far more than the walk.
+    m_model.ReadRange(start, end, m_rangeBuffer);
+    ApplyFormat(start, end, plain);
+    const char* text = m_rangeBuffer.CStr();
+    const char* const stop = text + m_rangeBuffer.Length();
+    long position = start;
+    for (long line = first; line <= last; ++line) {
+        const char* lineEnd = std::find(text, stop, '\r');
+        const long bytes = static_cast<long>(lineEnd - text) + (lineEnd < stop ? 1 : 0);
+        ColourRuns(position, text, bytes, colour);
+        position += KaloTextPositions(text, bytes);
+        text += bytes;
+        ++m_colouredLines;
+    }
     m_model.Select(selection.cpMin, selection.cpMax);
     HideSelection(FALSE, FALSE);
 }
 
-void KaloRichEdit::ColourLine(long line, CHARFORMAT2A& plain, CHARFORMAT2A& colour) {
-    const long start = m_model.LineStart(line);
-    const long next = m_model.LineStart(line + 1);
-    const long end = next < 0 ? m_model.Length() : next;
-    ++m_colouredLines;
-    if (start < 0 || start >= end)
-        return;
-    m_model.ReadRange(start, end, m_lineBuffer);
-    KaloColourLine(m_lineBuffer.CStr(), static_cast<long>(m_lineBuffer.Length()), m_syntax, m_runs);
-    ApplyFormat(start, end, plain);
+void KaloRichEdit::ColourRuns(long lineStart, const char* text, long bytes, CHARFORMAT2A& colour) {
+    KaloColourLine(text, bytes, m_syntax, m_runs);
     for (const KaloColourRun& run : m_runs) {
         colour.crTextColor = run.Color;
-        ApplyFormat(start + run.Start, start + run.End, colour);
+        ApplyFormat(lineStart + run.Start, lineStart + run.End, colour);
     }
 }
 

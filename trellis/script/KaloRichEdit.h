@@ -132,7 +132,8 @@ private:
     void OnKeyRelease(WPARAM key);
     // Lines around the pending edit: the one before the edit to the one holding its last position.
     void ColourDirtyRange();
-    void ColourLine(long line, CHARFORMAT2A& plain, CHARFORMAT2A& colour);
+    // The coloured runs of one line (its bytes with its break) that starts at lineStart.
+    void ColourRuns(long lineStart, const char* text, long bytes, CHARFORMAT2A& colour);
     void ApplyFormat(long start, long end, CHARFORMAT2A& format);
     int LoadFromDrop(HDROP drop);
     KaloKeyState KeysNow() const;
@@ -153,8 +154,8 @@ private:
     bool m_fullscreen = false;
     HWND m_fullscreenParent = nullptr;
     RECT m_fullscreenRect{};
-    // Reused by every coloured line.
-    CoreString m_lineBuffer;
+    // Reused by every pass.
+    CoreString m_rangeBuffer;
     std::vector<KaloColourRun> m_runs;
     long m_colouredLines = 0;
 };
