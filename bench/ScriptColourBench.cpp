@@ -4,6 +4,7 @@
 // text reads); format calls against runs + lines; and one keystroke's pass.
 //   script_colour_bench [seconds]   (budget of the whole-document pass per size, default 120)
 #include "BenchSupport.h"
+#include "ScriptBenchHost.h"
 
 #include <Trellis.h>
 
@@ -166,13 +167,9 @@ void Measure(BenchEditor& editor, int count, double budget) {
 
 int main(int argc, char** argv) {
     const double budget = argc > 1 ? atof(argv[1]) : 120.0;
-    InitKaloControls();
     CWnd host;
-    host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
-                  nullptr, nullptr);
     BenchEditor editor;
-    editor.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                  CRect(0, 0, 780, 560), &host, 1);
+    OpenScriptBenchHost(host, editor);
     for (int count : {500, 2000, 10000})
         Measure(editor, count, budget);
     editor.DestroyWindow();
