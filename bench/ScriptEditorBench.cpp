@@ -4,6 +4,7 @@
 // indent of 1,000 lines, Load. Also counts the undo pool's allocations over the keys.
 //   script_editor_bench
 #include "BenchSupport.h"
+#include "ScriptBenchHost.h"
 
 #include <KaloMemoryTextModel.h>
 #include <Trellis.h>
@@ -88,13 +89,9 @@ KeyCost TypingCost(BenchEditor& editor, int keys) {
 } // namespace
 
 int main() {
-    InitKaloControls();
     CWnd host;
-    host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
-                  nullptr, nullptr);
     BenchEditor editor;
-    editor.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                  CRect(0, 0, 780, 560), &host, 1);
+    OpenScriptBenchHost(host, editor);
     const int keys = 300;
 
     const std::string small = TempFile("bench_script_1k.txt", Script(1000));

@@ -8,12 +8,23 @@ const char kSampleScript[] = "// Rolls the ball to the next checkpoint\r\n"
                              "function OnCheckpoint(ball, index) {\r\n"
                              "\tif (index > last) {\r\n"
                              "\t\tball.SetSpeed(speeds[index] * 1.5);\r\n"
-                             "\t\tPlaySound(\"checkpoint\");\r\n"
+                             "\t\tPlaySound(\"checkpoint\", true); // once\r\n"
                              "\t}\r\n"
                              "\tlast = index;\r\n"
                              "}\r\n";
 
 const UINT kFullscreenButton = 101;
+
+// The host's words and scopes: control words, the game's calls, constants, line comments.
+void RegisterColours(KaloRichEdit& editor) {
+    for (const char* word : {"function", "if", "else", "return", "while", "for", "var"})
+        editor.AddColorKeyWord(word, RGB(0, 0, 192));
+    for (const char* word : {"PlaySound", "SetSpeed", "GetSpeed"})
+        editor.AddColorKeyWord(word, RGB(0, 112, 112));
+    for (const char* word : {"true", "false", "null"})
+        editor.AddColorKeyWord(word, RGB(160, 80, 0));
+    editor.AddColorLineScope("//", RGB(0, 128, 0));
+}
 
 class EditorPage : public GalleryPage {
 protected:
@@ -30,19 +41,23 @@ protected:
         // Flag 0x20: the border in the theme's border colour.
         m_script.ModifyFlags(0x20, 0);
         m_line.ModifyFlags(0x20, 0);
+        RegisterColours(m_script);
+        RegisterColours(m_line);
         m_script.SetWindowText(kSampleScript);
         m_script.ClearUndo();
         // One recorded edit, so the context menu offers Undo.
         m_script.SetSel(0, 0);
         m_script.ReplaceSelection("\t", 0, 0);
-        m_line.SetWindowText("speeds[index] * 1.5");
+        m_line.SetWindowText("speeds[index] * 1.5 // checkpoint");
+        m_script.UpdateColors();
+        m_line.UpdateColors();
         return TRUE;
     }
 
     void PaintPage(CDC& dc, const CRect& client) override {
         GalleryPage::PaintPage(dc, client);
         Label(dc, 16, 14,
-              "Script editor: own undo, auto-indent, bracket pairs, Tab / Shift+Tab blocks, Ctrl+E");
+              "Script editor: colours from the host's words, own undo, auto-indent, bracket pairs, Ctrl+E");
         Label(dc, 16, 270, "Single line (DefaultHeight)");
         Label(dc, 456, 34, "Context menu (built at run time)");
         PaintMenu(dc, CRect(456, 54, 596, 0), m_script.BuildContextMenu());

@@ -7,6 +7,7 @@
 #include <tom.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -66,8 +67,7 @@ ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 KaloRichEdit::KaloRichEdit()
-    : m_model(*this), m_history(m_separators), m_filter(m_model, m_history, m_separators) {
-    KaloDefaultSeparators(m_separators);
+    : m_model(*this), m_history(m_syntax.Separators()), m_filter(m_model, m_history, m_syntax.Separators()) {
     m_editBrush = KaloCtlGetDefaultEditBrush();
 }
 
@@ -283,7 +283,93 @@ void KaloRichEdit::ResumeRedraw() {
     SendMessage(EM_SCROLLCARET);
 }
 
-void KaloRichEdit::FormatLines(long, long) {}
+// ---- colouring ----
+
+void KaloRichEdit::AddColorKeyWord(const char* word, COLORREF color) {
+    m_syntax.AddKeyWord(word, color);
+}
+
+void KaloRichEdit::RemoveColorKeyWord(const char* word) {
+    m_syntax.RemoveKeyWord(word);
+}
+
+void KaloRichEdit::RemoveAllColorKeyWords() {
+    m_syntax.RemoveAll();
+}
+
+void KaloRichEdit::AddColorLineScope(const char* start, COLORREF color) {
+    m_syntax.AddLineScope(start, color);
+}
+
+void KaloRichEdit::UpdateColors() {
+    ColourLines(0, m_model.LineCount() - 1);
+}
+
+void KaloRichEdit::FormatLineRange(int first, int last) {
+    const long count = m_model.LineCount();
+    ColourLines(first, last <= 0 || last >= count ? count - 1 : last);
+}
+
+void KaloRichEdit::ColourDirtyRange() {
+    const CHARRANGE dirty = m_history.DirtyRange();
+    if (dirty.cpMin == dirty.cpMax)
+        return;
+    // The range ends after the character that follows the edit: its last position decides.
+    ColourLines(m_model.LineFromPosition(dirty.cpMin) - 1,
+                m_model.LineFromPosition(std::max(dirty.cpMin, dirty.cpMax - 1)));
+}
+
+void KaloRichEdit::ColourLines(long first, long last) {
+    m_history.ClearDirty();
+    first = std::max(first, 0L);
+    last = std::min(last, m_model.LineCount() - 1);
+    if (!m_hWnd || first > last)
+        return;
+    BusyScope busy(m_busy);
+    KaloRedrawPause pause(m_model);
+    HideSelection(TRUE, FALSE);
+    // Both formats carry the colour alone: fonts and sizes the host applied stay.
+    CHARFORMAT2A plain{};
+    plain.cbSize = sizeof plain;
+    SendMessage(EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&plain));
+    plain.dwMask = CFM_COLOR;
+    CHARFORMAT2A colour = plain;
+    colour.dwEffects &= ~static_cast<DWORD>(CFE_AUTOCOLOR);
+    const CHARRANGE selection = m_model.Selection();
+    const long start = m_model.LineStart(first);
+    const long next = m_model.LineStart(last + 1);
+    const long end = next < 0 ? m_model.Length() : next;
+    // The lines are read at once and return to the plain colour in one call: every formatting
+    // call costs the rich edit far more than the walk.
+    m_model.ReadRange(start, end, m_rangeBuffer);
+    ApplyFormat(start, end, plain);
+    const char* text = m_rangeBuffer.CStr();
+    const char* const stop = text + m_rangeBuffer.Length();
+    long position = start;
+    for (long line = first; line <= last; ++line) {
+        const char* lineEnd = std::find(text, stop, '\r');
+        const long bytes = static_cast<long>(lineEnd - text) + (lineEnd < stop ? 1 : 0);
+        ColourRuns(position, text, bytes, colour);
+        position += KaloTextPositions(text, bytes);
+        text += bytes;
+        ++m_colouredLines;
+    }
+    m_model.Select(selection.cpMin, selection.cpMax);
+    HideSelection(FALSE, FALSE);
+}
+
+void KaloRichEdit::ColourRuns(long lineStart, const char* text, long bytes, CHARFORMAT2A& colour) {
+    KaloColourLine(text, bytes, m_syntax, m_runs);
+    for (const KaloColourRun& run : m_runs) {
+        colour.crTextColor = run.Color;
+        ApplyFormat(lineStart + run.Start, lineStart + run.End, colour);
+    }
+}
+
+void KaloRichEdit::ApplyFormat(long start, long end, CHARFORMAT2A& format) {
+    SetSel(start, end);
+    SendMessage(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
 
 // ---- files ----
 
@@ -300,8 +386,7 @@ int KaloRichEdit::Load(const char* path) {
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(file.get()), 0, ReadStream};
     StreamIn(SF_TEXT, stream);
     m_history.Rebase(m_model);
-    m_history.ClearDirty();
-    FormatLines(0, GetLineCount() - 1);
+    UpdateColors();
     return 1;
 }
 
@@ -409,7 +494,7 @@ KaloKeyState KaloRichEdit::KeysNow() const {
 BOOL KaloRichEdit::OnMsgfilter(NMHDR* header, LRESULT* result) {
     const MSGFILTER* filter = reinterpret_cast<const MSGFILTER*>(header);
     if (filter->msg == WM_KEYUP) {
-        OnKeyRelease();
+        OnKeyRelease(filter->wParam);
         return TRUE;
     }
     BusyScope busy(m_busy);
@@ -417,12 +502,10 @@ BOOL KaloRichEdit::OnMsgfilter(NMHDR* header, LRESULT* result) {
     return TRUE;
 }
 
-void KaloRichEdit::OnKeyRelease() {
-    const CHARRANGE dirty = m_history.DirtyRange();
-    if (dirty.cpMin == dirty.cpMax)
-        return;
-    m_history.ClearDirty();
-    FormatLines(m_model.LineFromPosition(dirty.cpMin), m_model.LineFromPosition(dirty.cpMax));
+void KaloRichEdit::OnKeyRelease(WPARAM key) {
+    // Virtual key 255 is no key: input methods and some keyboards send it.
+    if (key != 0xFF)
+        ColourDirtyRange();
 }
 
 BOOL KaloRichEdit::OnChange() {
@@ -447,13 +530,22 @@ void KaloRichEdit::OnDragDropDone(NMHDR*, LRESULT* result) {
     m_dragArmed = false;
     const long grown = m_model.Length() - m_dragBaseLength;
     const long dragged = m_dragRange.cpMax - m_dragRange.cpMin;
+    // The rich edit leaves the dropped text selected.
+    const CHARRANGE dropped = m_model.Selection();
     // A drop from another program, or one whose lengths do not add up, has no records that
     // could describe it: the history starts again.
-    if (!ours || (grown != 0 && grown != dragged)) {
+    const bool recorded = ours && (grown == 0 || grown == dragged);
+    if (recorded)
+        m_history.RecordDrop(m_model, m_dragRange.cpMin, m_dragRange.cpMax, m_dragText, grown != 0);
+    else
         m_history.Rebase(m_model);
-        return;
+    ColourLines(m_model.LineFromPosition(dropped.cpMin), m_model.LineFromPosition(dropped.cpMax));
+    if (recorded && grown == 0) {
+        // A move also changed the line it left; that line shifted when the text went before it.
+        const long left = m_dragRange.cpMin + (dropped.cpMin < m_dragRange.cpMin ? dragged : 0);
+        const long line = m_model.LineFromPosition(left);
+        ColourLines(line, line);
     }
-    m_history.RecordDrop(m_model, m_dragRange.cpMin, m_dragRange.cpMax, m_dragText, grown != 0);
 }
 
 LRESULT KaloRichEdit::OnKillFocus(HWND gaining) {

@@ -5,6 +5,8 @@
 #include "KaloRedrawGuard.h"
 #include "KaloRichEditMenu.h"
 #include "KaloRichEditModel.h"
+#include "KaloSyntaxTables.h"
+#include "KaloSyntaxTokenizer.h"
 
 #include <afxcmn.h>
 
@@ -63,15 +65,24 @@ public:
 
     void CurrentSelectionIsBeingReplaced(int before, int after, const char* text);
     void ReplaceSelection(const char* text, int before, int after);
-    int IsSeparator(char c) const { return m_separators[static_cast<unsigned char>(c)]; }
-    void SetSeparator(char c, int value) {
-        m_separators[static_cast<unsigned char>(c)] = static_cast<unsigned char>(value);
-    }
+    int IsSeparator(char c) const { return m_syntax.IsSeparator(c); }
+    void SetSeparator(char c, int value) { m_syntax.SetSeparator(c, value); }
+
+    // Colouring. The host's words and line scopes; the tables change nothing on screen until
+    // UpdateColors. A null or empty word or scope start is refused.
+    void AddColorKeyWord(const char* word, COLORREF color);
+    void RemoveColorKeyWord(const char* word);
+    // Keywords and scopes go, the separators stay.
+    void RemoveAllColorKeyWords();
+    void AddColorLineScope(const char* start, COLORREF color);
+    // Re-colours every line.
+    void UpdateColors();
+    const KaloSyntaxTables& SyntaxTables() const { return m_syntax; }
+    // Lines coloured by passes since construction: what tests and benchmarks count.
+    long ColouredLineCount() const { return m_colouredLines; }
 
     // The pop-up menu of the right button: Undo and Redo when there is something to do, Paste.
     HMENU BuildContextMenu() const;
-    // Lines an edit touched (or the whole text after Load): where formatting passes run.
-    virtual void FormatLines(long first, long last);
 
     void SetBackColor(COLORREF color) override;
     void SetControlFont(CFont* font) override;
@@ -86,6 +97,12 @@ protected:
     // implemented") counts as insert mode. Tests override it.
     virtual bool QueryOverTypeMode();
 
+    // The colouring pass for a host: a negative first line is 0; a last line of 0 or below, or
+    // beyond the text, is the last line.
+    virtual void FormatLineRange(int first, int last);
+    // The pass the editor runs itself: lines first..last inclusive, clamped to the text.
+    void ColourLines(long first, long last);
+
     BOOL OnMsgfilter(NMHDR* header, LRESULT* result);
     void OnDragDropDone(NMHDR* header, LRESULT* result);
     void OnDropFilesNotify(NMHDR* header, LRESULT* result);
@@ -97,12 +114,14 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    unsigned char m_separators[256]{};
+    KaloSyntaxTables m_syntax;
     KaloRichEditModel m_model;
     KaloUndoHistory m_history;
     KaloMessageFilter m_filter;
 
 private:
+    friend class KaloRichEditModel; // runs the passes after the edits it makes
+
     void SetUp();
     void ApplyTabStops();
     LRESULT OnKillFocus(HWND gaining);
@@ -110,7 +129,12 @@ private:
     BOOL OnCommandId(UINT id);
     void PaintBorder();
     void EraseBackground(HDC dc);
-    void OnKeyRelease();
+    void OnKeyRelease(WPARAM key);
+    // Lines around the pending edit: the one before the edit to the one holding its last position.
+    void ColourDirtyRange();
+    // The coloured runs of one line (its bytes with its break) that starts at lineStart.
+    void ColourRuns(long lineStart, const char* text, long bytes, CHARFORMAT2A& colour);
+    void ApplyFormat(long start, long end, CHARFORMAT2A& format);
     int LoadFromDrop(HDROP drop);
     KaloKeyState KeysNow() const;
 
@@ -130,4 +154,8 @@ private:
     bool m_fullscreen = false;
     HWND m_fullscreenParent = nullptr;
     RECT m_fullscreenRect{};
+    // Reused by every pass.
+    CoreString m_rangeBuffer;
+    std::vector<KaloColourRun> m_runs;
+    long m_colouredLines = 0;
 };

@@ -80,5 +80,5 @@ void KaloRichEditModel::ResumeRedraw() {
 }
 
 void KaloRichEditModel::LinesChanged(long first, long last) {
-    m_editor.FormatLines(first, last);
+    m_editor.ColourLines(first, last);
 }
