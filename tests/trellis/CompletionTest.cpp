@@ -442,12 +442,26 @@ TEST_F(CompletionWindow, HostLoopListKeysAndTheDescriptionTip) {
     EXPECT_EQ(m_editor.TranslateKeyMessages(&enter), 1);
     EXPECT_EQ(Text(), "GetName");
 
-    // Keys typed in the list itself reach the editor as list-key messages.
+    // Keys typed in the list itself, and a double-click on an item.
     SetText("GetN");
     open();
     m_editor.SetToolTipSel(1);
-    EXPECT_EQ(m_editor.SendMessage(WM_VKEYTOITEM, VK_RETURN, reinterpret_cast<LPARAM>(ListWindow())), -2);
+    ::SetFocus(ListWindow());
+    Settle();
+    ASSERT_TRUE(ListShown()) << "the list taking the focus keeps it open";
+    Key(VK_RETURN);
     EXPECT_EQ(Text(), "GetNameAlias");
+    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(::GetFocus(), m_editor.m_hWnd);
+    SetText("GetN");
+    open();
+    ::SetFocus(ListWindow());
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(Text(), "GetN");
+    open();
+    ::SendMessageA(ListWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 2));
+    EXPECT_EQ(Text(), "GetName");
     EXPECT_FALSE(ListShown());
 
     // The tip: the description of the registered word at the caret, in the tip colour.

@@ -23,7 +23,7 @@ int TextWidth(HDC dc, const CoreString& text) {
 } // namespace
 
 KaloCompletionPopup::KaloCompletionPopup(KaloCompletion& completion, const int& enabled)
-    : m_completion(completion), m_enabled(enabled) {
+    : m_completion(completion), m_enabled(enabled), m_list(*this) {
     m_tipBrush.CreateSolidBrush(m_tipColor);
 }
 
@@ -33,6 +33,7 @@ void KaloCompletionPopup::Create(CRichEditCtrl& editor, CFont* font) {
                       LBS_WANTKEYBOARDINPUT,
                   CRect(0, 0, 100, 200), &editor, kListId);
     m_list.SetBackColor(m_tipColor);
+    m_list.SetTextColor(GetSysColor(COLOR_INFOTEXT));
     SetListFont(font);
     m_tip.Create("ToolTip", WS_CHILD | WS_BORDER | SS_CENTER, CRect(0, 0, 200, 20), &editor, kTipId);
 }
@@ -229,14 +230,14 @@ void KaloCompletionPopup::SetListFont(CFont* font) {
 }
 
 HBRUSH KaloCompletionPopup::CtlColor(HDC dc, HWND control) const {
-    if (!control || (control != m_list.m_hWnd && control != m_tip.m_hWnd))
+    if (!control || control != m_tip.m_hWnd)
         return nullptr;
     SetBkColor(dc, m_tipColor);
-    if (control == m_tip.m_hWnd) {
-        CFont* bold = KaloCtlGetDefaultBoldFont();
-        if (bold)
-            SelectObject(dc, bold->GetSafeHandle());
-    }
+    // The tip colour is a pale background by default: the system's tip text reads on it.
+    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+    CFont* bold = KaloCtlGetDefaultBoldFont();
+    if (bold)
+        SelectObject(dc, bold->GetSafeHandle());
     return static_cast<HBRUSH>(m_tipBrush.GetSafeHandle());
 }
 
@@ -335,26 +336,11 @@ void KaloCompletionPopup::OnKillFocus(HWND gaining) {
         Hide(false);
 }
 
-LRESULT KaloCompletionPopup::OnListKey(WPARAM wParam) {
-    switch (LOWORD(wParam)) {
-    case VK_TAB:
-    case VK_RETURN:
-        Validate();
-        return -2;
-    case VK_ESCAPE:
+void KaloCompletionPopup::OnListKey(WPARAM key) {
+    if (key == VK_ESCAPE)
         Hide();
-        return -2;
-    default:
-        return -1;
-    }
-}
-
-bool KaloCompletionPopup::OnListCommand(WPARAM wParam, LPARAM lParam) {
-    if (!m_list.m_hWnd || reinterpret_cast<HWND>(lParam) != m_list.m_hWnd)
-        return false;
-    if (HIWORD(wParam) == LBN_DBLCLK)
+    else
         Validate();
-    return true;
 }
 
 int KaloCompletionPopup::Translate(MSG* message) {

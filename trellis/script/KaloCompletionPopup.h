@@ -1,15 +1,14 @@
 #pragma once
 
 #include "KaloCompletion.h"
-#include "KaloListBox.h"
+#include "KaloCompletionList.h"
 
 #include <afxcmn.h>
 
 // The windows of completion: the suggestion list, a pop-up at the word being typed, and the
 // description tip above the caret; and what keys, buttons and focus do to them. Both are
 // made as hidden children of the editor; the list leaves it for the desktop when first
-// shown, so it is never clipped by the editor. Its notifications and keys still go to the
-// editor, which passes them here.
+// shown, so it is never clipped by the editor.
 class TRELLIS_API KaloCompletionPopup {
 public:
     // The list's window user data while it is shown.
@@ -52,11 +51,9 @@ public:
     void OnButtonDown();
     void OnButtonUp();
     void OnKillFocus(HWND gaining);
-    // WM_VKEYTOITEM / WM_CHARTOITEM from the list: -2 when handled, -1 for the list's own.
-    LRESULT OnListKey(WPARAM wParam);
-    // A command from the list (double-click accepts); false when it is not the list's.
-    bool OnListCommand(WPARAM wParam, LPARAM lParam);
-    // Background of the list and the tip; null for any other control.
+    // Tab, Enter or Escape typed in the list itself.
+    void OnListKey(WPARAM key);
+    // Background of the tip; null for any other control.
     HBRUSH CtlColor(HDC dc, HWND control) const;
     // For the host's message loop; 1 when the message was used up.
     int Translate(MSG* message);
@@ -74,7 +71,7 @@ private:
     KaloCompletion& m_completion;
     const int& m_enabled;
     CRichEditCtrl* m_editor = nullptr; // the owning editor
-    KaloListBox m_list;
+    KaloCompletionList m_list;
     CStatic m_tip;
     COLORREF m_tipColor = RGB(253, 251, 213);
     CBrush m_tipBrush;

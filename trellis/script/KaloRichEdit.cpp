@@ -553,15 +553,9 @@ LRESULT KaloRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnContextMenu(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
         return 0;
     case WM_COMMAND:
-        if ((lParam == 0 && OnCommandId(LOWORD(wParam))) || m_popup.OnListCommand(wParam, lParam))
+        if (lParam == 0 && OnCommandId(LOWORD(wParam)))
             return 0;
         break;
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-        if (reinterpret_cast<HWND>(lParam) == m_popup.ListWindow())
-            return m_popup.OnListKey(wParam);
-        break;
-    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
         if (HBRUSH brush = m_popup.CtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return reinterpret_cast<LRESULT>(brush);
