@@ -287,12 +287,23 @@ protected:
         SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
         Settle();
     }
-    void Key(WORD vk) {
-        INPUT keys[2]{};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = vk;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
+    // A key pressed and released, with Shift held around it when asked.
+    void Key(WORD vk, bool shift = false) {
+        std::vector<INPUT> keys;
+        auto add = [&](WORD key, DWORD flags) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flags;
+            keys.push_back(input);
+        };
+        if (shift)
+            add(VK_SHIFT, 0);
+        add(vk, 0);
+        add(vk, KEYEVENTF_KEYUP);
+        if (shift)
+            add(VK_SHIFT, KEYEVENTF_KEYUP);
+        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
         Settle();
     }
     std::string Text() {
@@ -381,10 +392,14 @@ TEST_F(CompletionWindow, TabArrowsReturnAndEscapeDriveTheListFromTheKeyboard) {
     Key(VK_TAB);
     EXPECT_FALSE(ListShown());
     EXPECT_EQ(Text(), "Vector v;\rv.Length");
-    // With no list, Tab after a word that completes nothing indents.
+    // With no list, Tab after a word that completes nothing indents; Shift+Tab never completes.
     Type(" ");
     Key(VK_TAB);
     EXPECT_EQ(Text(), "Vector v;\rv.Length \t");
+    SetText("GetN");
+    Key(VK_TAB, true);
+    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(Text(), "GetN\t");
 }
 
 TEST_F(CompletionWindow, TheListStaysWithinItsHeightAndOnTheScreen) {
@@ -463,6 +478,13 @@ TEST_F(CompletionWindow, HostLoopListKeysAndTheDescriptionTip) {
     ::SendMessageA(ListWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 2));
     EXPECT_EQ(Text(), "GetName");
     EXPECT_FALSE(ListShown());
+    // The focus leaving the list for another window closes it.
+    SetText("GetN");
+    open();
+    ::SetFocus(ListWindow());
+    ::SetFocus(m_host.m_hWnd);
+    EXPECT_FALSE(ListShown());
+    m_editor.SetFocus();
 
     // The tip: the description of the registered word at the caret, in the tip colour.
     SetText("x = GetName");

@@ -15,6 +15,9 @@ LRESULT KaloCompletionList::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
         if (IsAcceptOrCancel(wParam))
             return 0;
         break;
+    case WM_KILLFOCUS:
+        m_popup.OnListFocusLost(reinterpret_cast<HWND>(wParam));
+        break;
     case WM_LBUTTONDBLCLK: {
         const LRESULT result = KaloListBox::WindowProc(message, wParam, lParam);
         m_popup.Validate();

@@ -336,6 +336,11 @@ void KaloCompletionPopup::OnKillFocus(HWND gaining) {
         Hide(false);
 }
 
+void KaloCompletionPopup::OnListFocusLost(HWND gaining) {
+    if (IsVisible() && gaining != m_editor->m_hWnd)
+        Hide(false);
+}
+
 void KaloCompletionPopup::OnListKey(WPARAM key) {
     if (key == VK_ESCAPE)
         Hide();

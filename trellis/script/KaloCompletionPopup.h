@@ -51,6 +51,8 @@ public:
     void OnButtonDown();
     void OnButtonUp();
     void OnKillFocus(HWND gaining);
+    // The list itself lost the focus: anywhere but back to the editor closes it.
+    void OnListFocusLost(HWND gaining);
     // Tab, Enter or Escape typed in the list itself.
     void OnListKey(WPARAM key);
     // Background of the tip; null for any other control.
