@@ -213,12 +213,9 @@ TEST(CompletionLookup, AcceptingReplacesTheTypedWordAsOneUndoRecord) {
 
 namespace {
 
-void Settle(int ms = 150) {
-    for (int waited = 0; waited < ms; waited += 10) {
-        PumpFor(0);
-        Sleep(10);
-    }
-    PumpFor(0);
+// Key input travels through the X server: give it time to arrive.
+void Settle() {
+    PumpFor(150);
 }
 
 class CompletionEditor : public KaloRichEdit {
