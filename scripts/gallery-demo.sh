@@ -17,7 +17,7 @@ shots="$root/out/screenshots"
 mkdir -p "$shots"
 # One run per page: the gallery opens on it, closes itself after five seconds, and the
 # screenshot is taken after three.
-pages=(theme buttons dialog edits lists ranges statics image track values colours editor)
+pages=(theme buttons dialog edits lists ranges statics image track values colours editor completion)
 for page in "${pages[@]}"; do
     wine_run "$gallery" --page "$page" --close-after 5 &
     pid=$!

@@ -14,6 +14,22 @@ const char kSampleScript[] = "// Rolls the ball to the next checkpoint\r\n"
                              "}\r\n";
 
 const UINT kFullscreenButton = 101;
+const UINT_PTR kOpenListTimer = 1;
+
+// A small vocabulary: a class with members, the "." between a variable and its member, a
+// variable known without a declaration, and a few global words with descriptions.
+void RegisterVocabulary(KaloRichEdit& editor) {
+    editor.AddOwnerType("Ball");
+    editor.AddKeyWord("Ball", "SetSpeed", "SetSpeed(float speed): rolling speed");
+    editor.AddKeyWord("Ball", "GetSpeed", "GetSpeed(): rolling speed");
+    editor.AddKeyWord("Ball", "SetPosition", "SetPosition(Vector where)");
+    editor.AddKeyWord("Ball", "Jump", "Jump(float height)");
+    editor.AddOwnerSeparator(".");
+    editor.AddGlobalAssociation("ball", "Ball");
+    editor.AddKeyWord(nullptr, "PlaySound", "PlaySound(string name)");
+    editor.AddKeyWord(nullptr, "PlayMusic", "PlayMusic(string name, bool loop)");
+    editor.AddKeyWord(nullptr, "function", nullptr);
+}
 
 // The host's words and scopes: control words, the game's calls, constants, line comments.
 void RegisterColours(KaloRichEdit& editor) {
@@ -27,6 +43,10 @@ void RegisterColours(KaloRichEdit& editor) {
 }
 
 class EditorPage : public GalleryPage {
+public:
+    // `openList`: the page opens with the member list of "ball." shown, for a screenshot.
+    explicit EditorPage(bool openList = false) : m_openList(openList) {}
+
 protected:
     BOOL CreateControls() override {
         if (!m_script.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL |
@@ -49,15 +69,29 @@ protected:
         m_script.SetSel(0, 0);
         m_script.ReplaceSelection("\t", 0, 0);
         m_line.SetWindowText("speeds[index] * 1.5 // checkpoint");
+        RegisterVocabulary(m_script);
         m_script.UpdateColors();
         m_line.UpdateColors();
+        if (m_openList)
+            SetTimer(kOpenListTimer, 500);
         return TRUE;
+    }
+
+    // Once the page is on the screen: a member list at a new line's "ball.".
+    void OnTimer(UINT_PTR id) {
+        KillTimer(id);
+        m_script.SetFocus();
+        const int end = m_script.GetTextLength();
+        m_script.SetSel(end, end);
+        m_script.ReplaceSelection("ball.Set", 0, 0);
+        m_script.ProposeAutoComplete();
     }
 
     void PaintPage(CDC& dc, const CRect& client) override {
         GalleryPage::PaintPage(dc, client);
         Label(dc, 16, 14,
               "Script editor: colours from the host's words, own undo, auto-indent, bracket pairs, Ctrl+E");
+        Label(dc, 456, 150, "Completion: \"ball.\", \"Play\" + Tab");
         Label(dc, 16, 270, "Single line (DefaultHeight)");
         Label(dc, 456, 34, "Context menu (built at run time)");
         PaintMenu(dc, CRect(456, 54, 596, 0), m_script.BuildContextMenu());
@@ -97,14 +131,20 @@ private:
     KaloRichEdit m_script;
     KaloRichEdit m_line;
     CButton m_fullscreen;
+    bool m_openList;
 };
 
 BEGIN_MESSAGE_MAP(EditorPage, GalleryPage)
 ON_BN_CLICKED(kFullscreenButton, OnFullscreen)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 } // namespace
 
 std::unique_ptr<GalleryPage> MakeEditorPage() {
     return std::make_unique<EditorPage>();
+}
+
+std::unique_ptr<GalleryPage> MakeEditorCompletionPage() {
+    return std::make_unique<EditorPage>(true);
 }

@@ -27,6 +27,7 @@ const std::vector<GalleryPageEntry>& GalleryPages() {
         {"values", MakeValuesPage},
         {"colours", MakeColoursPage},
         {"editor", MakeEditorPage},
+        {"completion", MakeEditorCompletionPage},
     };
     return pages;
 }

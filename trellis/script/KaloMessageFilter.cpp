@@ -10,18 +10,6 @@ const int kMaxIndent = 30;
 const char kOpening[] = "{([";
 const char kClosing[] = "})]";
 
-// Byte offsets at which the characters of text start.
-std::vector<long> CharacterStarts(const CoreString& text) {
-    std::vector<long> starts;
-    const long bytes = static_cast<long>(text.Length());
-    for (long i = 0; i < bytes; ++i) {
-        starts.push_back(i);
-        if (KaloIsLeadByte(text.CStr()[i]) && i + 1 < bytes)
-            ++i;
-    }
-    return starts;
-}
-
 } // namespace
 
 KaloMessageFilter::KaloMessageFilter(KaloTextModel& model, KaloUndoHistory& history,
@@ -334,7 +322,7 @@ void KaloMessageFilter::DeleteWord(bool forward) {
     }
     CoreString text;
     m_model.ReadRange(lineStart, lineEnd, text);
-    const std::vector<long> starts = CharacterStarts(text);
+    const std::vector<long> starts = KaloCharacterStarts(text.CStr(), static_cast<long>(text.Length()));
     auto classAt = [&](long p) { return CharClass(text.CStr()[starts[static_cast<size_t>(p - lineStart)]]); };
     long end = caret;
     if (forward) {

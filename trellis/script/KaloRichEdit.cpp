@@ -67,7 +67,9 @@ ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 KaloRichEdit::KaloRichEdit()
-    : m_model(*this), m_history(m_syntax.Separators()), m_filter(m_model, m_history, m_syntax.Separators()) {
+    : m_model(*this), m_history(m_syntax.Separators()), m_completion(m_model, m_history, m_syntax.Separators()),
+      m_popup(m_completion, m_autoComplete),
+      m_filter(m_model, m_history, m_syntax.Separators(), m_popup, m_completion) {
     m_editBrush = KaloCtlGetDefaultEditBrush();
 }
 
@@ -106,6 +108,7 @@ void KaloRichEdit::SetUp() {
     SetFont(GetControlFont(), FALSE);
     ApplyTabStops();
     m_history.Rebase(m_model);
+    m_popup.Create(*this, GetControlFont());
 }
 
 // ---- undo and clipboard ----
@@ -150,6 +153,30 @@ void KaloRichEdit::CurrentSelectionIsBeingReplaced(int before, int after, const 
 void KaloRichEdit::ReplaceSelection(const char* text, int before, int after) {
     BusyScope busy(m_busy);
     m_history.ReplaceSelection(m_model, text, before != 0, after != 0);
+}
+
+// ---- completion ----
+
+void KaloRichEdit::AddKeyWord(const char* className, const char* word, const char* description) {
+    m_completion.AddKeyWord(className, word, description);
+}
+
+void KaloRichEdit::AddOwnerType(const char* typeName) {
+    m_completion.AddOwnerType(typeName);
+}
+
+void KaloRichEdit::AddOwnerSeparator(const char* text) {
+    m_completion.AddOwnerSeparator(text);
+}
+
+void KaloRichEdit::AddGlobalAssociation(const char* name, const char* typeName) {
+    m_completion.AddGlobalAssociation(name, typeName);
+}
+
+void KaloRichEdit::ResetAutoComplete() {
+    // The list's items point at suggestions of the classes about to go.
+    m_popup.Hide(false);
+    m_completion.Reset();
 }
 
 // ---- reading ----
@@ -495,6 +522,7 @@ BOOL KaloRichEdit::OnMsgfilter(NMHDR* header, LRESULT* result) {
     const MSGFILTER* filter = reinterpret_cast<const MSGFILTER*>(header);
     if (filter->msg == WM_KEYUP) {
         OnKeyRelease(filter->wParam);
+        m_popup.OnKeyRelease(filter->wParam);
         return TRUE;
     }
     BusyScope busy(m_busy);
@@ -503,8 +531,10 @@ BOOL KaloRichEdit::OnMsgfilter(NMHDR* header, LRESULT* result) {
 }
 
 void KaloRichEdit::OnKeyRelease(WPARAM key) {
-    // Virtual key 255 is no key: input methods and some keyboards send it.
-    if (key != 0xFF)
+    // Virtual key 255 is no key: input methods and some keyboards send it. Up and Down walk an
+    // open suggestion list, so the text has not changed.
+    const bool listKey = (key == VK_UP || key == VK_DOWN) && m_popup.IsVisible();
+    if (key != 0xFF && !listKey)
         ColourDirtyRange();
 }
 
@@ -557,6 +587,7 @@ LRESULT KaloRichEdit::OnKillFocus(HWND gaining) {
     // The parent may have destroyed the editor in its handler.
     if (!::IsWindow(self) || FromHandlePermanent(self) != this)
         return 0;
+    m_popup.OnKillFocus(gaining);
     return Default();
 }
 
@@ -619,6 +650,13 @@ LRESULT KaloRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && OnCommandId(LOWORD(wParam)))
             return 0;
         break;
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = m_popup.CtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_DESTROY:
+        m_popup.Destroy();
+        break;
     case WM_UNDO:
     case EM_UNDO:
         return DoUndo();
@@ -630,12 +668,14 @@ LRESULT KaloRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return m_history.RedoCount() > 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+        m_popup.OnButtonDown();
         OnButtonDown();
         break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
         const LRESULT result = CRichEditCtrl::WindowProc(message, wParam, lParam);
         m_dragArmed = false;
+        m_popup.OnButtonUp();
         return result;
     }
     case WM_SETFOCUS:
@@ -645,6 +685,9 @@ LRESULT KaloRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         return OnKillFocus(reinterpret_cast<HWND>(wParam));
     case WM_KEYDOWN:
+        // These two never reach the key filter: the open list takes them first.
+        if ((wParam == VK_TAB || wParam == VK_ESCAPE) && m_popup.OnKeyDown(wParam))
+            return 0;
         if (wParam == VK_TAB)
             return 1; // tabs come from WM_CHAR only
         if (wParam == VK_ESCAPE) {

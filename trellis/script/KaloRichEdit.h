@@ -1,7 +1,7 @@
 #pragma once
 
+#include "KaloCompletionFilter.h"
 #include "KaloControl.h"
-#include "KaloMessageFilter.h"
 #include "KaloRedrawGuard.h"
 #include "KaloRichEditMenu.h"
 #include "KaloRichEditModel.h"
@@ -87,6 +87,31 @@ public:
     void SetBackColor(COLORREF color) override;
     void SetControlFont(CFont* font) override;
 
+    // ---- completion: words per class, shown in a list at the word being typed ----
+    // A null class name is the global class. Words hold only '!'..'}'; others are refused.
+    // None of these recolours or redraws anything.
+    void AddKeyWord(const char* className, const char* word, const char* description);
+    // A class name that is also a global word.
+    void AddOwnerType(const char* typeName);
+    // Text between an owner and its member, such as ".".
+    void AddOwnerSeparator(const char* text);
+    // A variable's class without a declaration in the text; the first one registered stays.
+    void AddGlobalAssociation(const char* name, const char* typeName);
+    void ResetAutoComplete();
+    const char* GetTypeOf(const char* name) const { return m_completion.GetTypeOf(name); }
+    void SetToolTipColor(COLORREF color) { m_popup.SetTipColor(color); }
+    COLORREF GetToolTipColor() const { return m_popup.TipColor(); }
+    void SetToolTipFont(CFont* font) { m_popup.SetListFont(font); }
+    int ProposeAutoComplete() { return m_popup.Propose(); }
+    void ShowAutoCompleteList() { m_popup.Show(); }
+    void HideAutoCompleteList() { m_popup.Hide(); }
+    void ValidateAutoCompleteList() { m_popup.Validate(); }
+    int IsAutoCompleteListVisible() const { return m_popup.IsVisible() ? 1 : 0; }
+    void InsertAutoCompletion(int index) { m_popup.Insert(index); }
+    // For the host's message loop, before TranslateMessage: keys for the open list. 1 when
+    // the message was used up and must not be dispatched.
+    int TranslateKeyMessages(MSG* message) { return m_popup.Translate(message); }
+
     static const DWORD kRedrawSuspended = 0x40;
 
 protected:
@@ -114,10 +139,24 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+    // Completion's protected steps.
+    XClassUnit& GetClass(const char* name) { return m_completion.GetClass(name); }
+    XClassUnit& GetClassAndConstruct(const char* name) { return m_completion.GetClassAndConstruct(name); }
+    bool FindWordUnderCursor() { return m_completion.FindWordUnderCursor(); }
+    void ComputeAutoCompleteSuggestions() { m_completion.ComputeSuggestions(); }
+    long BackwardSearch(const char* text, long from) const { return m_model.FindBackward(text, from); }
+    void ShowDescription() { m_popup.ShowDescription(); }
+    int GetToolTipSel() const { return m_popup.GetSel(); }
+    void SetToolTipSel(int index) { m_popup.SetSel(index); }
+    int GetToolTipItemCount() const { return m_popup.ItemCount(); }
+    void ScrollAutoCompleteList(int delta) { m_popup.Scroll(delta); }
+
     KaloSyntaxTables m_syntax;
     KaloRichEditModel m_model;
     KaloUndoHistory m_history;
-    KaloMessageFilter m_filter;
+    KaloCompletion m_completion;
+    KaloCompletionPopup m_popup;
+    KaloCompletionFilter m_filter;
 
 private:
     friend class KaloRichEditModel; // runs the passes after the edits it makes

@@ -3,6 +3,7 @@
 #include "KaloRichEdit.h"
 
 #include <algorithm>
+#include <cstring>
 
 long KaloRichEditModel::Length() const {
     return m_editor.GetTextLength();
@@ -81,4 +82,18 @@ void KaloRichEditModel::ResumeRedraw() {
 
 void KaloRichEditModel::LinesChanged(long first, long last) {
     m_editor.ColourLines(first, last);
+}
+
+long KaloRichEditModel::FindBackward(const char* text, long from) const {
+    if (!text || !*text || from < 0)
+        return -1;
+    // Backward: cpMin is where the search starts, above cpMax. The match may end at
+    // from + its length at the most.
+    FINDTEXTEXA find{};
+    find.chrg.cpMin = std::min(from + KaloTextPositions(text, static_cast<long>(strlen(text))), Length());
+    find.chrg.cpMax = 0;
+    find.lpstrText = text;
+    const long found = static_cast<long>(
+        ::SendMessageA(m_editor.m_hWnd, EM_FINDTEXTEX, FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)));
+    return found <= from ? found : -1;
 }

@@ -27,6 +27,8 @@ public:
     void SuspendRedraw() override;
     void ResumeRedraw() override;
     void LinesChanged(long first, long last) override;
+    // A backward EM_FINDTEXTEX: the object model's text search is not available here.
+    long FindBackward(const char* text, long from) const override;
 
 private:
     KaloRichEdit& m_editor;

@@ -1,6 +1,7 @@
 #include "KaloTextModel.h"
 
 #include <array>
+#include <cstring>
 #include <initializer_list>
 
 bool KaloIsLeadByte(char c) {
@@ -13,6 +14,25 @@ bool KaloIsLeadByte(char c) {
     return lead[static_cast<unsigned char>(c)];
 }
 
+long KaloTextModel::FindBackward(const char* text, long from) const {
+    const long length = text ? static_cast<long>(std::strlen(text)) : 0;
+    if (length == 0 || from < 0)
+        return -1;
+    CoreString head;
+    ReadRange(0, from + KaloTextPositions(text, length), head);
+    const char* bytes = head.CStr();
+    const long size = static_cast<long>(head.Length());
+    // Walked forward by characters, so a trail byte never starts a match.
+    long found = -1;
+    long position = 0;
+    for (long i = 0; i < size && position <= from; ++position) {
+        if (i + length <= size && std::memcmp(bytes + i, text, static_cast<size_t>(length)) == 0)
+            found = position;
+        i += (KaloIsLeadByte(bytes[i]) && i + 1 < size) ? 2 : 1;
+    }
+    return found;
+}
+
 long KaloTextPositions(const char* text, long bytes) {
     long positions = 0;
     for (long i = 0; i < bytes; ++i, ++positions) {
@@ -20,6 +40,16 @@ long KaloTextPositions(const char* text, long bytes) {
             ++i;
     }
     return positions;
+}
+
+std::vector<long> KaloCharacterStarts(const char* text, long bytes) {
+    std::vector<long> starts;
+    for (long i = 0; i < bytes; ++i) {
+        starts.push_back(i);
+        if (KaloIsLeadByte(text[i]) && i + 1 < bytes)
+            ++i;
+    }
+    return starts;
 }
 
 long KaloTextByteOffset(const char* text, long bytes, long position) {

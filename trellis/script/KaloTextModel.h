@@ -8,6 +8,8 @@
 
 #include <richedit.h>
 
+#include <vector>
+
 // What the editing commands need of a text: a selection, replacing it, reading ranges and
 // lines. Positions are the rich edit's own: a line break is one position (CR), a double-byte
 // character is one position of two bytes. Every implementation must keep to that, or records
@@ -42,12 +44,18 @@ public:
     // Lines an edit touched, clamped by the caller to existing lines: the place where
     // formatting passes run after edits.
     virtual void LinesChanged(long /*first*/, long /*last*/) {}
+    // Start of the last case-sensitive occurrence of `text` that starts at or before `from`,
+    // -1 when there is none. Reads the text up to there; models with a search of their own
+    // override it.
+    virtual long FindBackward(const char* text, long from) const;
 };
 
 // Whether c starts a double-byte character in the ANSI code page (a table read once).
 TRELLIS_API bool KaloIsLeadByte(char c);
 // Positions of `bytes` bytes of ANSI text (a lead byte and its trail are one position).
 TRELLIS_API long KaloTextPositions(const char* text, long bytes);
+// Byte offsets at which the characters of `bytes` bytes of ANSI text start.
+TRELLIS_API std::vector<long> KaloCharacterStarts(const char* text, long bytes);
 // Byte offset of `position` within text of `bytes` bytes (bytes when beyond the end).
 TRELLIS_API long KaloTextByteOffset(const char* text, long bytes, long position);
 // Suspends redraw of a model for a scope.
