@@ -246,8 +246,7 @@ TEST_F(Editor, TabStopsFollowTheClampedTabSize) {
     }
 }
 
-TEST_F(Editor, RedrawSuspensionNestsRestoresOptionsAndNeverShowsAHiddenEditor) {
-    // The options come back as they were, whatever the platform made of the change.
+TEST_F(Editor, RedrawSuspensionNestsKeepsTheViewAndNeverShowsAHiddenEditor) {
     const DWORD options = m_editor.GetOptions();
     m_editor.SuspendRedraw();
     m_editor.SuspendRedraw();
@@ -257,6 +256,16 @@ TEST_F(Editor, RedrawSuspensionNestsRestoresOptionsAndNeverShowsAHiddenEditor) {
     m_editor.ResumeRedraw();
     EXPECT_FALSE(m_editor.RedrawSuspended());
     EXPECT_EQ(m_editor.GetOptions(), options);
+
+    // A pass selects every coloured word down to the last line; the view stays at the caret.
+    std::string lines;
+    for (int i = 0; i < 200; ++i)
+        lines += "word\r";
+    SetText(lines.c_str());
+    m_editor.SetSel(0, 0);
+    m_editor.AddColorKeyWord("word", RGB(0, 0, 255));
+    m_editor.UpdateColors();
+    EXPECT_EQ(m_editor.GetFirstVisibleLine(), 0);
 
     m_editor.ShowWindow(SW_HIDE);
     m_editor.SetRedraw(FALSE);

@@ -67,8 +67,8 @@ ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 KaloRichEdit::KaloRichEdit()
-    : m_model(*this), m_history(m_syntax.Separators()), m_completion(m_model, m_history, m_syntax.Separators()),
-      m_popup(m_completion, m_autoComplete),
+    : m_model(*this), m_history(m_syntax.Separators()),
+      m_completion(m_model, m_history, m_syntax.Separators()), m_popup(m_completion, m_autoComplete),
       m_filter(m_model, m_history, m_syntax.Separators(), m_popup, m_completion) {
     m_editBrush = KaloCtlGetDefaultEditBrush();
 }
@@ -292,17 +292,18 @@ void KaloRichEdit::SuspendRedraw() {
     if (m_redrawDepth++ > 0)
         return;
     ModifyFlags(kRedrawSuspended, 0);
-    // Saved and restored, never toggled: a toggle would switch scrolling on where it was off.
-    m_savedOptions = GetOptions();
-    SetOptions(ECOOP_AND, ~static_cast<DWORD>(ECO_AUTOVSCROLL | ECO_AUTOHSCROLL));
+    // The view is kept by saving its scroll position rather than by switching automatic
+    // scrolling off: on this platform each change of those options re-lays out the whole
+    // document while drawing is off, which made a keystroke in a long script take seconds.
+    SendMessage(EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&m_savedScroll));
     m_redrawGuard = std::make_unique<KaloRedrawGuard>(m_hWnd, false);
 }
 
 void KaloRichEdit::ResumeRedraw() {
     if (m_redrawDepth == 0 || --m_redrawDepth > 0)
         return;
-    SetOptions(m_savedOptions);
     ModifyFlags(0, kRedrawSuspended);
+    SendMessage(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&m_savedScroll));
     const bool wasDrawing = m_redrawGuard->Active();
     m_redrawGuard.reset();
     if (wasDrawing)

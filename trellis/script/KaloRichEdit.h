@@ -184,7 +184,7 @@ private:
     bool m_creating = false;
     int m_redrawDepth = 0;
     std::unique_ptr<KaloRedrawGuard> m_redrawGuard; // held from the outermost "off" to its "on"
-    DWORD m_savedOptions = 0;
+    POINT m_savedScroll{};
     // Drag and drop inside the text: the selection at the button press.
     CHARRANGE m_dragRange{0, 0};
     CoreString m_dragText;
