@@ -133,8 +133,12 @@ int main(int argc, char** argv) {
     double install = 1e9;
     double bare = 1e9;
     for (int round = 0; round < 3; ++round) {
-        bare = std::min(bare, TimeBareUnzip());
+        // Whichever runs second pays for the write-back of the first one's data: take turns.
+        if (round % 2 == 0)
+            bare = std::min(bare, TimeBareUnzip());
         install = std::min(install, TimeInstall());
+        if (round % 2 != 0)
+            bare = std::min(bare, TimeBareUnzip());
     }
     CloseWindow(MainWindow());
     RemoveOutput();

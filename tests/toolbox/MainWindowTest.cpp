@@ -406,6 +406,7 @@ TEST(SkinColourFile, OnlyPlainDigitsAreAColour) {
     EXPECT_FALSE(saved("-5"));
     EXPECT_FALSE(saved("123\r\n"));
     EXPECT_FALSE(saved("12ab"));
+    EXPECT_FALSE(saved("123" + std::string(1 << 20, ' '))); // a huge file counts as none
     DeleteFileA((game / "skin.ini").c_str());
     EXPECT_FALSE(SavedSkinColour());
 

@@ -60,6 +60,7 @@ TEST_F(CountRunTest, ReadsLeadingDigitsAndTreatsTheRestAsZero) {
     EXPECT_EQ("1", CountFrom("abc"));
     EXPECT_EQ("1", CountFrom(""));
     EXPECT_EQ("13", CountFrom("１２"));
+    EXPECT_EQ("1", CountFrom(std::string(1 << 20, '7'))); // a huge file counts as none
 }
 
 TEST_F(CountRunTest, UnreadableCounterIsSilentlyLeftAlone) {

@@ -1,6 +1,7 @@
 // Unzip: results, progress reports, replacement of existing files, unsafe entry names and
 // entries that fail half-way.
 #include "Files.h"
+#include "FolderListings.h"
 #include "PendingFile.h"
 #include "TestFolder.h"
 #include "Unzip.h"
@@ -394,6 +395,52 @@ TEST_F(UnzipTest, LeftoverTemporaryFilesAreRemoved) {
         EXPECT_EQ(1, Run(archive));
         EXPECT_EQ("new", ReadFileText(destination));
         EXPECT_EQ(1, CountFiles(Target()));
+    }
+}
+
+// A folder is listed once per extraction: a file that came or went since must still be
+// replaced whole or written anew, and an abandoned write leaves no trace.
+TEST_F(UnzipTest, StaleFolderListingsStillReplaceWhole) {
+    CreateDirectoryA(Target().c_str(), nullptr);
+    const std::string path = Target() + "\\Level_01.qlx";
+    FolderListings unlisted;
+    EXPECT_EQ(Presence::Unknown, unlisted.Lookup(folder / "missing\\Level_01.qlx"));
+    struct Case {
+        const char* name;
+        bool listed;
+        bool thereNow;
+        bool commit;
+        const char* expected; // nullptr: no file
+    };
+    const Case cases[] = {
+        {"appeared since, committed", false, true, true, "new"},
+        {"appeared since, abandoned", false, true, false, "old"},
+        {"gone since, committed", true, false, true, "new"},
+        {"gone since, abandoned", true, false, false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA(path.c_str());
+        if (c.listed)
+            WriteFileText(path, "old");
+        FolderListings listings;
+        EXPECT_EQ(c.listed ? Presence::Yes : Presence::No, listings.Lookup(Target() + "\\LEVEL_01.QLX"));
+        if (c.thereNow)
+            WriteFileText(path, "old");
+        else
+            DeleteFileA(path.c_str());
+        {
+            PendingFile file(path, &listings);
+            ASSERT_TRUE(file.IsOpen());
+            ASSERT_TRUE(file.Write("new", 3));
+            if (c.commit) {
+                EXPECT_TRUE(file.Commit());
+            }
+        }
+        EXPECT_EQ(c.expected ? 1 : 0, CountFiles(Target()));
+        if (c.expected) {
+            EXPECT_EQ(c.expected, ReadFileText(path));
+        }
     }
 }
 

@@ -4,6 +4,8 @@
 #include "Unzip.h"
 #include "WindowSkin.h"
 
+#include <algorithm>
+
 namespace toolbox {
 
 namespace {
@@ -11,15 +13,21 @@ namespace {
 const char kBar[] = "bar";
 const char kFile[] = "file";
 const char kUnzip[] = "unzip";
-// About one frame of a display: reports in between are set but not painted.
-const DWORD kRepaintInterval = 16; // ms
+// At most one repaint per display frame: reports in between are set but not painted.
+const DWORD kFrameInterval = 16; // ms
+// Painting and handling messages get at most this share of the extraction's time (one part
+// in so many): where a dispatch is slow (a loaded machine, a slow display) the window
+// repaints less often instead of slowing the extraction down.
+const DWORD kWorkPerDispatchTime = 40;
 
 int shownPercent = -1;
-DWORD lastDispatch = 0;
+DWORD lastDispatch = 0; // when the last dispatch ended
+DWORD dispatchWait = kFrameInterval;
 
 void OnProgressCreated() {
     shownPercent = -1;
     lastDispatch = 0;
+    dispatchWait = kFrameInterval;
     AttachSkin(ProgressWindow(), FixedFrame(false, false));
 }
 
@@ -50,8 +58,8 @@ Element& PackageUnzipUnit() {
 void OnUnzipProgress(int percent) {
     // Every new percentage goes to the bar and the title at once, in order; these only mark
     // what changed. Painting it and handling pending messages costs more than extracting a
-    // small entry, so that waits until a display frame has passed (or the last report):
-    // the next dispatch then paints the latest state once.
+    // small entry, so that waits until a display frame, or a multiple of the last dispatch's
+    // time, has passed (or the last report): the next dispatch then paints the latest state.
     DesignedWindow& window = ProgressWindow();
     if (percent != shownPercent) {
         shownPercent = percent;
@@ -59,11 +67,12 @@ void OnUnzipProgress(int percent) {
         window.SetTitle(ToText(percent) + "%");
     }
     const DWORD now = GetTickCount();
-    if (percent != 100 && now - lastDispatch < kRepaintInterval)
+    if (percent != 100 && now - lastDispatch < dispatchWait)
         return;
-    lastDispatch = now;
     window.Item(kFile).SetCaption(CurrentUnzipFile(PackageUnzipUnit()));
     ProcessPendingEvents();
+    lastDispatch = GetTickCount();
+    dispatchWait = std::max(kFrameInterval, (lastDispatch - now) * kWorkPerDispatchTime);
     if (percent == 100)
         CloseWindow(window);
 }

@@ -102,8 +102,10 @@ bool CopyFileOver(const Text& source, const Text& target) {
         DWORD read = 0;
         if (!ReadFile(in.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr))
             return false;
-        if (read == 0)
-            return out.SetTimes(written) && out.Commit();
+        if (read == 0) {
+            out.SetTimes(written);
+            return out.Commit();
+        }
         if (!out.Write(buffer.data(), read))
             return false;
     }

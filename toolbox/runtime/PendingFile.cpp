@@ -55,8 +55,13 @@ std::vector<char> RenameRequest(const Text& destination) {
     return request;
 }
 
-bool SetNormalAttributes(HANDLE file) {
+// Attributes and times in one call; a zero time leaves that time as it is.
+bool SetBasicInfo(HANDLE file, const FILETIME& time) {
+    LARGE_INTEGER stamp;
+    stamp.LowPart = time.dwLowDateTime;
+    stamp.HighPart = static_cast<LONG>(time.dwHighDateTime);
     FILE_BASIC_INFO basic{};
+    basic.CreationTime = basic.LastAccessTime = basic.LastWriteTime = stamp;
     basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
     return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
@@ -89,16 +94,20 @@ Text PendingFile::TemporaryPath(const Text& destination) {
     return name.empty() ? Text() : folder + name;
 }
 
-PendingFile::PendingFile(const Text& destination) : destination_(destination) {
-    if (!OpenInPlace())
+PendingFile::PendingFile(const Text& destination, FolderListings* listings) : destination_(destination) {
+    // A destination that exists is never opened for writing: known to be there, it goes to
+    // the temporary file at once; otherwise it is created anew, and where that fails (it is
+    // there after all) the temporary file is used.
+    const Presence there = listings ? listings->Lookup(destination) : Presence::Unknown;
+    if (there == Presence::Yes || !OpenInPlace(listings))
         OpenBeside();
 }
 
-bool PendingFile::OpenInPlace() {
+bool PendingFile::OpenInPlace(FolderListings* listings) {
     file_.Reset(CreateForWriting(destination_, CREATE_NEW));
     if (!file_.Valid())
         return false;
-    RemoveLeftover();
+    RemoveLeftover(listings);
     return true;
 }
 
@@ -112,9 +121,9 @@ bool PendingFile::OpenBeside() {
 
 // A temporary file of a replacement that a killed process never finished; the destination
 // itself was gone since, so it is written in place now and the leftover only removed.
-void PendingFile::RemoveLeftover() const {
+void PendingFile::RemoveLeftover(FolderListings* listings) const {
     Text leftover = TemporaryPath(destination_);
-    if (!leftover.empty())
+    if (!leftover.empty() && (!listings || listings->Lookup(leftover) != Presence::No))
         DeleteFileA(leftover.c_str());
 }
 
@@ -130,23 +139,17 @@ bool PendingFile::Write(const char* data, size_t size) {
     return WriteFile(file_.Get(), data, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
-bool PendingFile::SetTimes(const FILETIME& time) {
-    return SetFileTime(file_.Get(), &time, &time, &time) != FALSE;
-}
-
 bool PendingFile::Commit() {
-    if (!file_.Valid())
+    // Attributes, times and name are changed through the open handle: under Wine every call
+    // by path costs an extra open and lookup, which dominated the time per small entry.
+    if (!file_.Valid() || !SetBasicInfo(file_.Get(), time_))
         return false;
     if (temporary_.empty()) {
         committed_ = true;
         file_.Reset();
         return true;
     }
-    // Attributes and name are changed through the open handle: under Wine every call by path
-    // costs an extra open and lookup, which dominated the time per small entry.
     std::vector<char> request = RenameRequest(destination_);
-    if (!SetNormalAttributes(file_.Get()))
-        return false;
     bool moved = RenameOpenFile(file_.Get(), request);
     if (!moved && GetLastError() == ERROR_ACCESS_DENIED) {
         // A read-only destination is replaced too.

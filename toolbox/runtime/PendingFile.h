@@ -9,6 +9,7 @@
 // process is overwritten and removed the next time the same destination is written.
 #pragma once
 
+#include "FolderListings.h"
 #include "Handles.h"
 #include "Text.h"
 
@@ -17,7 +18,9 @@ namespace toolbox {
 class PendingFile {
 public:
     // Opens the destination or its temporary file; the destination's folder must exist.
-    explicit PendingFile(const Text& destination);
+    // With listings, whether the destination or a leftover is there is looked up in them
+    // instead of asked of the file system for this one file.
+    explicit PendingFile(const Text& destination, FolderListings* listings = nullptr);
     // Removes whatever an uncommitted file left: the temporary file, or the new destination.
     ~PendingFile();
     PendingFile(const PendingFile&) = delete;
@@ -25,23 +28,24 @@ public:
 
     bool IsOpen() const { return file_.Valid(); }
     bool Write(const char* data, size_t size);
-    // Creation, access and modification times.
-    bool SetTimes(const FILETIME& time);
+    // Creation, access and modification times, set by Commit.
+    void SetTimes(const FILETIME& time) { time_ = time; }
     // Puts the data in place (replacing a destination made writable first) and leaves the
-    // file with normal attributes.
+    // file with normal attributes and the times given.
     bool Commit();
 
     // The temporary name used for a destination that exists; empty when none fits.
     static Text TemporaryPath(const Text& destination);
 
 private:
-    bool OpenInPlace();
+    bool OpenInPlace(FolderListings* listings);
     bool OpenBeside();
-    void RemoveLeftover() const;
+    void RemoveLeftover(FolderListings* listings) const;
 
     Text destination_;
     Text temporary_; // empty while writing in place
     FileHandle file_;
+    FILETIME time_{}; // zero: the times stay as written
     bool committed_ = false;
 };
 

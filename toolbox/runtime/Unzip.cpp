@@ -61,7 +61,6 @@ struct EntryInfo {
     uLong dosDate = 0;
     uLong method = 0;
     uLong flags = 0;
-    uLong crc = 0;
     uint64_t size = 0;
 };
 
@@ -74,7 +73,6 @@ bool CurrentEntry(void* archive, std::vector<char>& name, EntryInfo& entry) {
     entry.dosDate = info.dosDate;
     entry.method = info.compression_method;
     entry.flags = info.flag;
-    entry.crc = info.crc;
     entry.size = info.uncompressed_size;
     return true;
 }
@@ -133,14 +131,15 @@ bool ExtractDirectory(Text destination) {
 }
 
 // Inflates the current entry into a pending file, which is put in place only when the data
-// is exactly what the directory promised: the declared size and the declared CRC.
-bool ExtractFile(void* archive, const Text& destination, const EntryInfo& entry, std::vector<char>& buffer) {
+// is exactly what the directory promised: the declared size and the declared CRC. The reader
+// checks the CRC itself when closing an entry whose declared size was delivered in full.
+bool ExtractFile(void* archive, const Text& destination, const EntryInfo& entry, std::vector<char>& buffer,
+                 FolderListings& listings) {
     if (!IsReadableMethod(entry) || unzOpenCurrentFile(archive) != UNZ_OK)
         return false;
-    PendingFile file(destination);
+    PendingFile file(destination, &listings);
     bool ok = file.IsOpen();
     uint64_t total = 0;
-    uLong crc = crc32(0, nullptr, 0);
     while (ok) {
         int read = unzReadCurrentFile(archive, buffer.data(), static_cast<unsigned>(buffer.size()));
         if (read <= 0) {
@@ -148,28 +147,29 @@ bool ExtractFile(void* archive, const Text& destination, const EntryInfo& entry,
             break;
         }
         total += static_cast<uint64_t>(read);
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer.data()), static_cast<uInt>(read));
         // More data than declared: stop at once instead of filling the disk.
         ok = total <= entry.size && file.Write(buffer.data(), static_cast<size_t>(read));
     }
-    ok = unzCloseCurrentFile(archive) == UNZ_OK && ok && total == entry.size && crc == entry.crc;
+    ok = unzCloseCurrentFile(archive) == UNZ_OK && ok && total == entry.size;
     if (!ok)
         return false;
-    if (std::optional<FILETIME> time = EntryTime(entry.dosDate); time && !file.SetTimes(*time))
-        return false;
+    if (std::optional<FILETIME> time = EntryTime(entry.dosDate))
+        file.SetTimes(*time);
     return file.Commit();
 }
 
 bool ExtractEntries(void* archive, const std::vector<EntryInfo>& entries, const Text& target, Element& unit) {
     std::vector<char> buffer(kCopyBufferSize);
+    FolderListings listings;
     const uint64_t count = entries.size();
     for (uint64_t i = 0; i < count; ++i) {
         const EntryInfo& entry = entries[static_cast<size_t>(i)];
         if ((i == 0 ? unzGoToFirstFile(archive) : unzGoToNextFile(archive)) != UNZ_OK)
             return false;
         Text destination = EntryDestination(target, entry.name);
-        bool ok = IsDirectoryEntryName(entry.name) ? ExtractDirectory(destination)
-                                                   : ExtractFile(archive, destination, entry, buffer);
+        bool ok = IsDirectoryEntryName(entry.name)
+                      ? ExtractDirectory(destination)
+                      : ExtractFile(archive, destination, entry, buffer, listings);
         if (!ok)
             return false;
         unit.SetCurrentFile(destination);

@@ -126,6 +126,8 @@ void FramePainter::RebuildFrameCache(HWND window, bool force) const {
 
     DrawIconAndTitle(window, cache, graphics.get());
     LayOutAndDrawElements(window, cache, graphics.get(), w);
+    if (SkinWindowRecord* record = registry_.RecordOf(window))
+        record->titleStale = false;
     SetWindowRgn(window, CreateRoundRectRgn(0, 0, w + 1, h + 1, 3, 3), TRUE);
 }
 
@@ -287,9 +289,21 @@ void FramePainter::RedrawElement(HWND window, int index) const {
 }
 
 void FramePainter::RedrawTitle(HWND window) const {
-    HDC cache = CacheDC(window);
-    if (!cache || !ReadProp(window, skinprop::CacheBitmap))
+    SkinWindowRecord* record = registry_.RecordOf(window);
+    if (!record || !ReadProp(window, skinprop::CacheBitmap))
         return;
+    record->titleStale = true;
+    const RECT band{0, 0, static_cast<int>(ReadProp(window, skinprop::CacheWidth)),
+                    std::min(BannerHeight(window), kTitleBandBottom)};
+    InvalidateRect(window, &band, FALSE);
+}
+
+void FramePainter::DrawStaleTitle(HWND window) const {
+    SkinWindowRecord* record = registry_.RecordOf(window);
+    HDC cache = CacheDC(window);
+    if (!record || !record->titleStale || !cache || !ReadProp(window, skinprop::CacheBitmap))
+        return;
+    record->titleStale = false;
     const int w = static_cast<int>(ReadProp(window, skinprop::CacheWidth));
     const RECT band{0, 0, w, std::min(BannerHeight(window), kTitleBandBottom)};
     BitBlt(cache, 0, 0, w, band.bottom, ReadHandleProp<HDC>(window, skinprop::BackDC), 0, 0, SRCCOPY);
@@ -298,18 +312,13 @@ void FramePainter::RedrawTitle(HWND window) const {
     IntersectClipRect(cache, band.left, band.top, band.right, band.bottom);
     if (GdipGraphics graphics = GraphicsOn(cache)) {
         DrawIconAndTitle(window, cache, graphics.get());
-        if (SkinWindowRecord* record = registry_.RecordOf(window)) {
-            for (const SkinElement& element : record->elements) {
-                RECT overlap{};
-                if (element.visible && IntersectRect(&overlap, &element.hit, &band))
-                    DrawElement(element, cache, graphics.get());
-            }
+        for (const SkinElement& element : record->elements) {
+            RECT overlap{};
+            if (element.visible && IntersectRect(&overlap, &element.hit, &band))
+                DrawElement(element, cache, graphics.get());
         }
     }
     RestoreDC(cache, saved);
-    // The screen follows at the next paint: a window whose title changes at every step of a
-    // long task (the progress window) is repainted at most as often as messages are handled.
-    InvalidateRect(window, &band, FALSE);
 }
 
 void FramePainter::PaintSideStrips(HWND window) const {
@@ -331,6 +340,7 @@ void FramePainter::PaintSideStrips(HWND window) const {
 void FramePainter::Paint(HWND window) const {
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(window, &ps);
+    DrawStaleTitle(window);
     if (HDC cache = CacheDC(window)) {
         const RECT& r = ps.rcPaint;
         BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, cache, r.left, r.top, SRCCOPY);
@@ -339,6 +349,7 @@ void FramePainter::Paint(HWND window) const {
 }
 
 void FramePainter::EraseBackground(HWND window, HDC dc) const {
+    DrawStaleTitle(window);
     HDC cache = CacheDC(window);
     if (!cache)
         return;

@@ -15,9 +15,10 @@ public:
     void RebuildFrameCache(HWND window, bool force) const;
     // Repaints one element (1-based) in the cache and on the screen.
     void RedrawElement(HWND window, int index) const;
-    // Redraws icon, title and caption buttons in the cache after the window text changed,
-    // from the back buffer, and leaves the band to the next paint: the rest of the cache
-    // stays as it is.
+    // After the window text changed: marks the title band stale and leaves it to the next
+    // paint, which redraws icon, title and caption buttons in the cache from the back buffer
+    // (the rest of the cache stays as it is). A window whose title changes at every step of
+    // a long task pays for drawing the title only as often as it is painted.
     void RedrawTitle(HWND window) const;
     void DrawElement(const SkinElement& element, HDC dc, Gdiplus::GpGraphics* graphics) const;
     // White text over a dark halo; a zero width or height leaves the layout unbounded.
@@ -40,6 +41,7 @@ private:
     void DrawClientPanel(Gdiplus::GpGraphics* graphics, int w, int h, int bannerHeight,
                          int statusHeight) const;
     void DrawOuterBorder(Gdiplus::GpGraphics* graphics, int w, int h) const;
+    void DrawStaleTitle(HWND window) const;
     void DrawIconAndTitle(HWND window, HDC dc, Gdiplus::GpGraphics* graphics) const;
     void LayOutAndDrawElements(HWND window, HDC dc, Gdiplus::GpGraphics* graphics, int w) const;
 

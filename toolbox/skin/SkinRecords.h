@@ -51,7 +51,8 @@ struct SkinWindowRecord {
     int pressedIndex = -1; // 1-based, -1 for none
     int nextTabX = 5;
     int tabCount = 0;
-    int statusIndex = 0; // 1-based, 0 for none
+    int statusIndex = 0;     // 1-based, 0 for none
+    bool titleStale = false; // the window text changed since the title band was drawn
     std::vector<SkinElement> elements;
 
     int ElementCount() const { return static_cast<int>(elements.size()); }
