@@ -303,7 +303,11 @@ void KaloRichEdit::ResumeRedraw() {
     if (m_redrawDepth == 0 || --m_redrawDepth > 0)
         return;
     ModifyFlags(0, kRedrawSuspended);
-    SendMessage(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&m_savedScroll));
+    POINT scroll{};
+    SendMessage(EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    // Set only when it moved: setting it re-evaluates the scroll bars while drawing is off.
+    if (scroll.x != m_savedScroll.x || scroll.y != m_savedScroll.y)
+        SendMessage(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&m_savedScroll));
     const bool wasDrawing = m_redrawGuard->Active();
     m_redrawGuard.reset();
     if (wasDrawing)
@@ -331,6 +335,15 @@ void KaloRichEdit::AddColorLineScope(const char* start, COLORREF color) {
 
 void KaloRichEdit::UpdateColors() {
     ColourLines(0, m_model.LineCount() - 1);
+    RefreshScrollBars();
+}
+
+void KaloRichEdit::RefreshScrollBars() {
+    // The rich edit re-evaluates which scroll bars its text needs only when its scrolling options
+    // change, and that costs a layout of the whole text: done after whole-text work alone.
+    const DWORD options = GetOptions();
+    SetOptions(ECOOP_XOR, ECO_AUTOVSCROLL | ECO_AUTOHSCROLL);
+    SetOptions(ECOOP_SET, options);
 }
 
 void KaloRichEdit::FormatLineRange(int first, int last) {

@@ -163,6 +163,7 @@ private:
 
     void SetUp();
     void ApplyTabStops();
+    void RefreshScrollBars();
     LRESULT OnKillFocus(HWND gaining);
     void OnContextMenu(CPoint point);
     BOOL OnCommandId(UINT id);
