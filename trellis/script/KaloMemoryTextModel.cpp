@@ -65,11 +65,10 @@ long KaloMemoryTextModel::LineStart(long line) const {
         return -1;
     long position = 0;
     long current = 0;
-    for (long i = 0; i < static_cast<long>(m_text.size()) && current < line; ++i, ++position) {
-        if (m_text[i] == '\r')
-            ++current;
-        else if (KaloIsLeadByte(m_text[i]) && i + 1 < static_cast<long>(m_text.size()))
-            ++i;
+    const long size = static_cast<long>(m_text.size());
+    for (long i = 0; i < size && current < line; ++position) {
+        current += m_text[i] == '\r' ? 1 : 0;
+        i += KaloCharacterBytes(m_text.data(), i, size);
     }
     return current == line ? position : -1;
 }

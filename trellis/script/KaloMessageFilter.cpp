@@ -276,7 +276,7 @@ long KaloMessageFilter::MatchForward(const CoreString& text, long at, char openi
             if (depth == 0)
                 return position;
         }
-        i += (KaloIsLeadByte(bytes[i]) && i + 1 < length) ? 2 : 1;
+        i += KaloCharacterBytes(bytes, i, length);
     }
     return -1;
 }
@@ -293,7 +293,7 @@ long KaloMessageFilter::MatchBackward(const CoreString& text, long at, char open
             opened.push_back(position);
         else if (bytes[i] == closing && !opened.empty())
             opened.pop_back();
-        i += (KaloIsLeadByte(bytes[i]) && i + 1 < length) ? 2 : 1;
+        i += KaloCharacterBytes(bytes, i, length);
     }
     return opened.empty() ? -1 : opened.back();
 }

@@ -18,7 +18,7 @@ public:
     long Position() const { return m_position; }
     long Left() const { return m_bytes - m_byte; }
     void Next() {
-        m_byte += (KaloIsLeadByte(m_text[m_byte]) && m_byte + 1 < m_bytes) ? 2 : 1;
+        m_byte += KaloCharacterBytes(m_text, m_byte, m_bytes);
         ++m_position;
     }
     // Position of the line's end.

@@ -14,6 +14,10 @@ bool KaloIsLeadByte(char c) {
     return lead[static_cast<unsigned char>(c)];
 }
 
+long KaloCharacterBytes(const char* text, long at, long bytes) {
+    return KaloIsLeadByte(text[at]) && at + 1 < bytes ? 2 : 1;
+}
+
 long KaloTextModel::FindBackward(const char* text, long from) const {
     const long length = text ? static_cast<long>(std::strlen(text)) : 0;
     if (length == 0 || from < 0)
@@ -28,35 +32,29 @@ long KaloTextModel::FindBackward(const char* text, long from) const {
     for (long i = 0; i < size && position <= from; ++position) {
         if (i + length <= size && std::memcmp(bytes + i, text, static_cast<size_t>(length)) == 0)
             found = position;
-        i += (KaloIsLeadByte(bytes[i]) && i + 1 < size) ? 2 : 1;
+        i += KaloCharacterBytes(bytes, i, size);
     }
     return found;
 }
 
 long KaloTextPositions(const char* text, long bytes) {
     long positions = 0;
-    for (long i = 0; i < bytes; ++i, ++positions) {
-        if (KaloIsLeadByte(text[i]) && i + 1 < bytes)
-            ++i;
-    }
+    for (long i = 0; i < bytes; i += KaloCharacterBytes(text, i, bytes))
+        ++positions;
     return positions;
 }
 
 std::vector<long> KaloCharacterStarts(const char* text, long bytes) {
     std::vector<long> starts;
-    for (long i = 0; i < bytes; ++i) {
+    for (long i = 0; i < bytes; i += KaloCharacterBytes(text, i, bytes))
         starts.push_back(i);
-        if (KaloIsLeadByte(text[i]) && i + 1 < bytes)
-            ++i;
-    }
     return starts;
 }
 
 long KaloTextByteOffset(const char* text, long bytes, long position) {
     long i = 0;
-    for (long p = 0; p < position && i < bytes; ++p) {
-        i += (KaloIsLeadByte(text[i]) && i + 1 < bytes) ? 2 : 1;
-    }
+    for (long p = 0; p < position && i < bytes; ++p)
+        i += KaloCharacterBytes(text, i, bytes);
     return i;
 }
 

@@ -52,6 +52,9 @@ public:
 
 // Whether c starts a double-byte character in the ANSI code page (a table read once).
 TRELLIS_API bool KaloIsLeadByte(char c);
+// Bytes of the character at byte `at` of `bytes` bytes of ANSI text: 2 for a lead byte whose
+// trail is inside the text, else 1 (a cut-off lead byte stands alone).
+TRELLIS_API long KaloCharacterBytes(const char* text, long at, long bytes);
 // Positions of `bytes` bytes of ANSI text (a lead byte and its trail are one position).
 TRELLIS_API long KaloTextPositions(const char* text, long bytes);
 // Byte offsets at which the characters of `bytes` bytes of ANSI text start.
