@@ -158,6 +158,33 @@ int CountFiles(const std::string& path) {
     return count;
 }
 
+// Existing files of any size are replaced by exactly the entry's bytes and time, whether
+// the entry is held in memory (small) or goes through a temporary file (large).
+TEST_F(UnzipTest, ReplacementsAreExactAtEverySize) {
+    const size_t large = 2 * 1024 * 1024;
+    const struct {
+        size_t oldSize;
+        size_t newSize;
+    } cases[] = {{9, 3}, {3, 9}, {5, 5}, {10, 0}, {0, 10}, {large, 3}, {3, large}};
+    const uint32_t dosTime = (30u << 25) | (3u << 21) | (4u << 16); // 2010-03-04
+    const std::string path = Target() + "\\level.qlx";
+    CreateDirectoryA(Target().c_str(), nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.oldSize) + " -> " + std::to_string(c.newSize));
+        ASSERT_TRUE(WriteFileText(path, std::string(c.oldSize, 'o')));
+        ZipWriter zip;
+        zip.AddFile("level.qlx", std::string(c.newSize, 'n'), ZipWriter::Method::Deflated, dosTime);
+        ASSERT_EQ(1, Run(Archive(zip)));
+        EXPECT_EQ(std::string(c.newSize, 'n'), ReadFileText(path));
+        EXPECT_EQ(1, CountFiles(Target()));
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        SYSTEMTIME time;
+        ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+        FileTimeToSystemTime(&data.ftLastWriteTime, &time);
+        EXPECT_EQ(2010, time.wYear);
+    }
+}
+
 TEST_F(UnzipTest, UnsafeNameWritesNothingAnywhere) {
     const char* const unsafe[] = {
         "../evil.txt",

@@ -13,6 +13,8 @@ namespace {
 const char kTemporaryPrefix[] = "~toolbox-";
 const char kShortPrefix[] = "~tb";
 const char kTemporaryExtension[] = ".tmp";
+// Replacements up to this size are held in memory and written in one call.
+const size_t kLargestHeld = 1024 * 1024;
 
 // Names differing in ASCII case are one file, so they share one temporary name.
 uint32_t NameHash(const Text& name) {
@@ -71,6 +73,20 @@ bool RenameOpenFile(HANDLE file, std::vector<char>& request) {
                                       static_cast<DWORD>(request.size())) != FALSE;
 }
 
+bool SetSize(HANDLE file, LONGLONG size) {
+    FILE_END_OF_FILE_INFO end;
+    end.EndOfFile.QuadPart = size;
+    return SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end) != FALSE;
+}
+
+// Opened without truncating; `created` says whether it was not there before.
+HANDLE OpenOver(const Text& path, bool& created) {
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    created = file != INVALID_HANDLE_VALUE && GetLastError() != ERROR_ALREADY_EXISTS;
+    return file;
+}
+
 HANDLE CreateForWriting(const Text& path, DWORD disposition) {
     // DELETE access lets Commit rename the file through this handle.
     return CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, disposition,
@@ -94,20 +110,26 @@ Text PendingFile::TemporaryPath(const Text& destination) {
     return name.empty() ? Text() : folder + name;
 }
 
-PendingFile::PendingFile(const Text& destination, FolderListings* listings) : destination_(destination) {
-    // A destination that exists is never opened for writing: known to be there, it goes to
-    // the temporary file at once; otherwise it is created anew, and where that fails (it is
-    // there after all) the temporary file is used.
+PendingFile::PendingFile(const Text& destination, FolderListings* listings, std::optional<uint64_t> size)
+    : destination_(destination), listings_(listings) {
+    // A destination that exists is never opened for writing before its data is complete:
+    // known to be there, a small one is held in memory and a larger one goes to the temporary
+    // file at once; otherwise it is created anew, and where that fails (it is there after
+    // all) the temporary file is used.
     const Presence there = listings ? listings->Lookup(destination) : Presence::Unknown;
-    if (there == Presence::Yes || !OpenInPlace(listings))
+    if (there == Presence::Yes && size && *size <= kLargestHeld) {
+        held_ = true;
+        data_.reserve(static_cast<size_t>(*size));
+    } else if (there == Presence::Yes || !OpenInPlace()) {
         OpenBeside();
+    }
 }
 
-bool PendingFile::OpenInPlace(FolderListings* listings) {
+bool PendingFile::OpenInPlace() {
     file_.Reset(CreateForWriting(destination_, CREATE_NEW));
     if (!file_.Valid())
         return false;
-    RemoveLeftover(listings);
+    RemoveLeftover();
     return true;
 }
 
@@ -119,11 +141,11 @@ bool PendingFile::OpenBeside() {
     return file_.Valid();
 }
 
-// A temporary file of a replacement that a killed process never finished; the destination
-// itself was gone since, so it is written in place now and the leftover only removed.
-void PendingFile::RemoveLeftover(FolderListings* listings) const {
+// A temporary file of a replacement that a killed process never finished: the destination is
+// written without it now, so it is only removed.
+void PendingFile::RemoveLeftover() const {
     Text leftover = TemporaryPath(destination_);
-    if (!leftover.empty() && (!listings || listings->Lookup(leftover) != Presence::No))
+    if (!leftover.empty() && (!listings_ || listings_->Lookup(leftover) != Presence::No))
         DeleteFileA(leftover.c_str());
 }
 
@@ -135,20 +157,59 @@ PendingFile::~PendingFile() {
 }
 
 bool PendingFile::Write(const char* data, size_t size) {
+    if (held_) {
+        if (size > kLargestHeld - data_.size())
+            return false;
+        data_.insert(data_.end(), data, data + size);
+        return true;
+    }
     DWORD written = 0;
     return WriteFile(file_.Get(), data, static_cast<DWORD>(size), &written, nullptr) && written == size;
 }
 
 bool PendingFile::Commit() {
+    if (committed_ || !(held_ ? WriteOver() : PutInPlace()))
+        return false;
+    committed_ = true;
+    file_.Reset();
+    return true;
+}
+
+// The held data over the destination. The file is grown to the new size before anything in
+// it is overwritten, so a full disk fails while the old content is still whole; a destination
+// gone since it was listed is created, and removed again if the write fails.
+bool PendingFile::WriteOver() {
+    bool created = false;
+    FileHandle file(OpenOver(destination_, created));
+    if (!file.Valid() && GetLastError() == ERROR_ACCESS_DENIED) {
+        // A read-only destination is replaced too.
+        SetFileAttributesA(destination_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        file.Reset(OpenOver(destination_, created));
+    }
+    if (!file.Valid())
+        return false;
+    const LONGLONG size = static_cast<LONGLONG>(data_.size());
+    LARGE_INTEGER old;
+    DWORD written = 0;
+    const bool ok = GetFileSizeEx(file.Get(), &old) && (size <= old.QuadPart || SetSize(file.Get(), size)) &&
+                    WriteFile(file.Get(), data_.data(), static_cast<DWORD>(size), &written, nullptr) &&
+                    written == data_.size() && (size >= old.QuadPart || SetSize(file.Get(), size)) &&
+                    SetBasicInfo(file.Get(), time_);
+    file.Reset();
+    if (ok)
+        RemoveLeftover();
+    else if (created)
+        DeleteFileA(destination_.c_str());
+    return ok;
+}
+
+bool PendingFile::PutInPlace() {
     // Attributes, times and name are changed through the open handle: under Wine every call
     // by path costs an extra open and lookup, which dominated the time per small entry.
     if (!file_.Valid() || !SetBasicInfo(file_.Get(), time_))
         return false;
-    if (temporary_.empty()) {
-        committed_ = true;
-        file_.Reset();
+    if (temporary_.empty())
         return true;
-    }
     std::vector<char> request = RenameRequest(destination_);
     bool moved = RenameOpenFile(file_.Get(), request);
     if (!moved && GetLastError() == ERROR_ACCESS_DENIED) {
@@ -156,11 +217,7 @@ bool PendingFile::Commit() {
         SetFileAttributesA(destination_.c_str(), FILE_ATTRIBUTE_NORMAL);
         moved = RenameOpenFile(file_.Get(), request);
     }
-    if (!moved)
-        return false;
-    committed_ = true;
-    file_.Reset();
-    return true;
+    return moved;
 }
 
 } // namespace toolbox

@@ -1,13 +1,12 @@
 #include "Unzip.h"
 
+#include "BufferedArchiveFile.h"
 #include "EntryName.h"
 #include "Files.h"
 #include "Handles.h"
 #include "PendingFile.h"
 
-// unzip.h first: iowin32.h relies on the macros it brings.
 #include <unzip.h>
-#include <iowin32.h>
 
 #include <zlib.h>
 
@@ -50,8 +49,7 @@ bool HasZipHead(const Text& archive) {
 }
 
 Archive OpenArchive(const Text& path) {
-    zlib_filefunc64_def functions;
-    fill_win32_filefunc64A(&functions);
+    zlib_filefunc64_def functions = BufferedArchiveFile::Functions();
     return Archive(unzOpen2_64(path.c_str(), &functions));
 }
 
@@ -137,7 +135,7 @@ bool ExtractFile(void* archive, const Text& destination, const EntryInfo& entry,
                  FolderListings& listings) {
     if (!IsReadableMethod(entry) || unzOpenCurrentFile(archive) != UNZ_OK)
         return false;
-    PendingFile file(destination, &listings);
+    PendingFile file(destination, &listings, entry.size);
     bool ok = file.IsOpen();
     uint64_t total = 0;
     while (ok) {
