@@ -5,6 +5,7 @@
 #include "Program.h"
 #include "ProgressWindow.h"
 #include "StartupWindow.h"
+#include "PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,45 @@ TEST(WindowLayout, ProgressWindowIsOwnedByTheMainWindow) {
     ASSERT_NE(nullptr, label);
     EXPECT_EQ((RECT{8, 56, 288, 72}), InClient(label));
     CloseWindow(ProgressWindow());
+    CloseWindow(MainWindow());
+    PumpFor(20);
+}
+
+// Reports set the bar without painting it; the next dispatch paints the newest position.
+TEST(WindowLayout, TheProgressBarShowsTheNewestReportAfterADispatch) {
+    LoadWindow(MainWindow(), nullptr, false);
+    LoadWindow(ProgressWindow(), &MainWindow(), false);
+    HWND bar = FindWindowExA(WindowHandle(ProgressWindow()), nullptr, PROGRESS_CLASSA, nullptr);
+    ASSERT_NE(nullptr, bar);
+    RECT client;
+    GetClientRect(bar, &client);
+    const int width = client.right, middle = client.bottom / 2;
+    auto middleRow = [&] {
+        PixelCanvas canvas(width, client.bottom);
+        HDC dc = GetDC(bar);
+        BitBlt(canvas.Dc(), 0, 0, width, client.bottom, dc, 0, 0, SRCCOPY);
+        ReleaseDC(bar, dc);
+        std::vector<COLORREF> row;
+        for (int x = 0; x < width; ++x)
+            row.push_back(canvas.At(x, middle));
+        return row;
+    };
+    OnUnzipProgress(0);
+    PumpFor(50);
+    const std::vector<COLORREF> empty = middleRow();
+    OnUnzipProgress(30);
+    OnUnzipProgress(60);
+    EXPECT_EQ(60, static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)));
+    EXPECT_EQ("60%", ProgressWindow().Title());
+    PumpFor(50);
+    const std::vector<COLORREF> filled = middleRow();
+    int changed = 0;
+    for (int x = 0; x < width; ++x)
+        changed += filled[static_cast<size_t>(x)] != empty[static_cast<size_t>(x)];
+    EXPECT_GT(changed, width * 45 / 100);
+    EXPECT_LT(changed, width * 75 / 100);
+    OnUnzipProgress(100);
+    EXPECT_FALSE(IsWindowLoaded(ProgressWindow()));
     CloseWindow(MainWindow());
     PumpFor(20);
 }

@@ -18,17 +18,32 @@ const DWORD kFrameInterval = 16; // ms
 // Painting and handling messages get at most this share of the extraction's time (one part
 // in so many): where a dispatch is slow (a loaded machine, a slow display) the window
 // repaints less often instead of slowing the extraction down.
-const DWORD kWorkPerDispatchTime = 40;
+const DWORD kWorkPerDispatchTime = 80;
 
 int shownPercent = -1;
 DWORD lastDispatch = 0; // when the last dispatch ended
 DWORD dispatchWait = kFrameInterval;
+
+bool deferBarPaint = false;
+WNDPROC barProcedure = nullptr; // the bar's own procedure; the window exists at most once
+
+// The bar paints itself at once on every position change, which under Wine costs more than
+// extracting a small entry. While a report sets it, its paint is left pending: the changed
+// part stays invalid and the next dispatch paints the latest position. (Kept without a
+// window property: under Wine each property read is a round trip to the server.)
+LRESULT CALLBACK DeferBarPaint(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT && deferBarPaint)
+        return 0;
+    return CallWindowProcA(barProcedure, bar, message, wParam, lParam);
+}
 
 void OnProgressCreated() {
     shownPercent = -1;
     lastDispatch = 0;
     dispatchWait = kFrameInterval;
     AttachSkin(ProgressWindow(), FixedFrame(false, false));
+    barProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        ProgressWindow().Item(kBar).Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DeferBarPaint)));
 }
 
 WindowDesign ProgressDesign() {
@@ -63,7 +78,9 @@ void OnUnzipProgress(int percent) {
     DesignedWindow& window = ProgressWindow();
     if (percent != shownPercent) {
         shownPercent = percent;
+        deferBarPaint = true;
         window.Item(kBar).SetPosition(percent);
+        deferBarPaint = false;
         window.SetTitle(ToText(percent) + "%");
     }
     const DWORD now = GetTickCount();

@@ -290,7 +290,9 @@ void FramePainter::RedrawElement(HWND window, int index) const {
 
 void FramePainter::RedrawTitle(HWND window) const {
     SkinWindowRecord* record = registry_.RecordOf(window);
-    if (!record || !ReadProp(window, skinprop::CacheBitmap))
+    // A band already waiting for its repaint will show the newest title then: a window
+    // whose title counts up in quick steps asks the system nothing more per step.
+    if (!record || record->titleStale || !ReadProp(window, skinprop::CacheBitmap))
         return;
     record->titleStale = true;
     const RECT band{0, 0, static_cast<int>(ReadProp(window, skinprop::CacheWidth)),
