@@ -312,9 +312,11 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
     bool mainAliveAtResult = false;
     bool mapOpened = false;
     bool dialogDuringExtraction = false;
+    bool linksRefused = false;
     ProgressLog log;
     ProgressLog::onEvent = [&](const std::string& event) {
         if (event == "title 33%") {
+            linksRefused = !MainWindow().Item("download").MayOpen() && !MainWindow().Item("forum").MayOpen();
             PostMessageA(Button("第9关"), BM_CLICK, 0, 0);
             PostMessageA(Button("运行游戏"), BM_CLICK, 0, 0);
             PostMessageA(Button("更换地图"), BM_CLICK, 0, 0);
@@ -347,6 +349,7 @@ TEST_F(MainWindowTest, CommandsDuringAnExtractionAreRefusedAndClosingWaitsForIts
     EXPECT_FALSE(IsWindowLoaded(MainWindow()));
     EXPECT_FALSE(mapOpened);
     EXPECT_FALSE(dialogDuringExtraction);
+    EXPECT_TRUE(linksRefused);
     EXPECT_EQ(300000u, ReadFileText(game / GameInProgramFolder::Level(2)).size());
     EXPECT_FALSE(Exists(game / GameInProgramFolder::Level(9)));
     PumpFor(1000); // a started player would have written its mark by now

@@ -48,6 +48,8 @@ public:
     void Forget();
     void OnCommand(int notification);
     void Draw(const DRAWITEMSTRUCT& item) const;
+    // Whether a click may open this colour picker's dialog or this hyperlink's page now.
+    bool MayOpen() const;
     bool IsHyperlink(HWND control) const {
         return control && control == handle_ && Kind() == ElementKind::Hyperlink;
     }
@@ -55,7 +57,6 @@ public:
 private:
     HWND CreateControl(HWND parent, int id);
     void FillList() const;
-    bool MayOpen() const;
     void PickColour();
 
     ElementDesign design_;
