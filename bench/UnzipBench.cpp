@@ -2,7 +2,7 @@
 // on a large archive (the ratio should stay at or above 0.95) and the cost per entry at
 // 100, 1,000 and 10,000 small entries (which should stay flat), once into fresh folders
 // (ratio goal 0.9: new files are written in place) and once with every entry replacing a
-// file (goal 0.75: each replacement goes through a temporary file).
+// file (goal 0.75: each replacement is checked whole before the file is touched).
 //   unzip_bench [entries for the large archive, default 3000]
 #include "BenchSupport.h"
 #include "TestFolder.h"

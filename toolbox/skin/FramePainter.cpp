@@ -204,7 +204,7 @@ void FramePainter::DrawIconAndTitle(HWND window, HDC dc, Gdiplus::GpGraphics* gr
     }
     std::string title = WindowText(window);
     if (!title.empty())
-        DrawHaloText(graphics, title.c_str(), resources_.captionFont.get(), {float(titleX), 9, 0, 0},
+        DrawHaloText(dc, graphics, title.c_str(), resources_.captionFont.get(), {float(titleX), 9, 0, 0},
                      nullptr);
 }
 
@@ -248,29 +248,24 @@ void FramePainter::DrawElement(const SkinElement& element, HDC dc, Gdiplus::GpGr
             DrawIconEx(dc, element.x + (element.width - 32) / 2, element.y + 2, element.icon, 32, 32, 0,
                        nullptr, DI_NORMAL);
         if (!element.text.empty())
-            DrawHaloText(graphics, element.text.c_str(), resources_.labelFont.get(),
+            DrawHaloText(dc, graphics, element.text.c_str(), resources_.labelFont.get(),
                          {x, y + height - 16, width, 16}, resources_.centredFormat.get());
         break;
     }
     default:
         if (!element.text.empty())
-            DrawHaloText(graphics, element.text.c_str(), resources_.labelFont.get(), {x, y, width, height},
-                         resources_.leftFormat.get());
+            DrawHaloText(dc, graphics, element.text.c_str(), resources_.labelFont.get(),
+                         {x, y, width, height}, resources_.leftFormat.get());
         break;
     }
 }
 
-void FramePainter::DrawHaloText(Gdiplus::GpGraphics* graphics, const char* text, Gdiplus::GpFont* font,
-                                Gdiplus::RectF layout, Gdiplus::GpStringFormat* format) const {
-    if (!text || !*text || !font)
+void FramePainter::DrawHaloText(HDC dc, Gdiplus::GpGraphics* graphics, const char* text,
+                                Gdiplus::GpFont* font, Gdiplus::RectF layout,
+                                Gdiplus::GpStringFormat* format) const {
+    if (!text || !*text)
         return;
-    std::wstring wide = ToWide(text);
-    static constexpr int offsets[6][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {1, -1}, {1, 0}, {1, 1}};
-    for (const auto& offset : offsets) {
-        Gdiplus::RectF shifted(layout.X + offset[0], layout.Y + offset[1], layout.Width, layout.Height);
-        Gdip().GdipDrawString(graphics, wide.c_str(), -1, font, &shifted, format, resources_.haloBrush.get());
-    }
-    Gdip().GdipDrawString(graphics, wide.c_str(), -1, font, &layout, format, resources_.textBrush.get());
+    haloText_.Draw(dc, graphics, ToWide(text), font, format, layout);
 }
 
 void FramePainter::RedrawElement(HWND window, int index) const {

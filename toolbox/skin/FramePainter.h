@@ -3,6 +3,7 @@
 // (no icon, title or elements) so one element can be restored and redrawn alone.
 #pragma once
 
+#include "HaloTextCache.h"
 #include "SkinRegistry.h"
 #include "SkinResources.h"
 
@@ -22,7 +23,7 @@ public:
     void RedrawTitle(HWND window) const;
     void DrawElement(const SkinElement& element, HDC dc, Gdiplus::GpGraphics* graphics) const;
     // White text over a dark halo; a zero width or height leaves the layout unbounded.
-    void DrawHaloText(Gdiplus::GpGraphics* graphics, const char* text, Gdiplus::GpFont* font,
+    void DrawHaloText(HDC dc, Gdiplus::GpGraphics* graphics, const char* text, Gdiplus::GpFont* font,
                       Gdiplus::RectF layout, Gdiplus::GpStringFormat* format) const;
     // Copies the 3-pixel strips beside the client panel to the window DC.
     void PaintSideStrips(HWND window) const;
@@ -47,4 +48,5 @@ private:
 
     const SkinResources& resources_;
     SkinRegistry& registry_;
+    mutable HaloTextCache haloText_; // what is drawn, not what the frame is
 };

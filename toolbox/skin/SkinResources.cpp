@@ -78,8 +78,6 @@ void SkinResources::Initialise() {
     instance = GetModuleHandleA(nullptr);
     defaultIcon = LoadDefaultWindowIcon(instance, ownedDefaultIcon);
     sheet.LoadFromBytes(EmbeddedArt(instance, SKIN_ART_SHEET_PNG));
-    haloBrush = MakeSolidFill(0x5A000000);
-    textBrush = MakeSolidFill(0xFFFFFFFF);
     borderPen = MakePen(0x96000000, 1.0f);
     captionFont = MakeFont(kFontFamily, 12.0f, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
     labelFont = MakeFont(kFontFamily, 12.0f, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);

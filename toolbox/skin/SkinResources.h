@@ -38,8 +38,6 @@ struct SkinResources {
     HICON defaultIcon = nullptr; // shared icon, or ownedDefaultIcon
     OwnedIcon ownedDefaultIcon;
     SkinPicture sheet;
-    GdipBrush haloBrush;
-    GdipBrush textBrush;
     GdipPen borderPen;
     GdipFont captionFont;
     GdipFont labelFont;
