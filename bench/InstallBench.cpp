@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MessageBoxWatcher.h"
 #include "PackageInstaller.h"
+#include "ProgressWindow.h"
 #include "Program.h"
 #include "SkinEngine.h"
 #include "Unzip.h"
@@ -102,6 +103,30 @@ double TimeBareUnzip() {
     return seconds;
 }
 
+// The progress window's own share, timed from inside: loading it and every progress report
+// it handles, around the same extraction. Unlike the end-to-end figure this does not move
+// with the disk's write-back.
+LONGLONG handlerTicks = 0;
+
+void TimedProgress(int percent) {
+    const LONGLONG start = Now();
+    OnUnzipProgress(percent);
+    handlerTicks += Now() - start;
+}
+
+double TimeProgressWindowWork() {
+    handlerTicks = 0;
+    const LONGLONG start = Now();
+    LoadWindow(ProgressWindow(), &MainWindow(), false);
+    handlerTicks += Now() - start;
+    Element unit(UnzipUnitDesign("unzip", TimedProgress));
+    if (Unzip(ProgramDirectory() + "\\datas\\" + kPackage, ProgramDirectory(), unit) != 1) {
+        fprintf(stderr, "extraction failed\n");
+        exit(1);
+    }
+    return SecondsBetween(0, handlerTicks);
+}
+
 void RemoveOutput() {
     RemoveTree(ProgramDirectory() + "\\datas");
     WIN32_FIND_DATAA data;
@@ -135,7 +160,9 @@ int main(int argc, char** argv) {
 
     double install = 1e9;
     double bare = 1e9;
+    double windowWork = 1e9;
     for (int round = 0; round < kRounds; ++round) {
+        windowWork = std::min(windowWork, TimeProgressWindowWork());
         // Whichever runs second pays for the write-back of the first one's data: take turns.
         if (round % 2 == 0)
             bare = std::min(bare, TimeBareUnzip());
@@ -151,5 +178,7 @@ int main(int argc, char** argv) {
     printf("  bare Unzip:                        %7.3f s\n", bare);
     printf("  InstallPackage with progress:      %7.3f s\n", install);
     printf("  progress window cost: %+.1f %% (goal < 5 %%)\n", (install / bare - 1.0) * 100.0);
+    printf("  of which timed inside the window (load, reports): %.3f s = %.1f %% of the bare Unzip\n",
+           windowWork, windowWork / bare * 100.0);
     return 0;
 }
