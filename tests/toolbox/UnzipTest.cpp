@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 
 using namespace toolbox;
 
@@ -426,7 +427,8 @@ TEST_F(UnzipTest, LeftoverTemporaryFilesAreRemoved) {
 }
 
 // A folder is listed once per extraction: a file that came or went since must still be
-// replaced whole or written anew, and an abandoned write leaves no trace.
+// replaced whole or written anew, and an abandoned write leaves no trace, whether the data
+// goes to a temporary file or is held in memory.
 TEST_F(UnzipTest, StaleFolderListingsStillReplaceWhole) {
     CreateDirectoryA(Target().c_str(), nullptr);
     const std::string path = Target() + "\\Level_01.qlx";
@@ -445,30 +447,32 @@ TEST_F(UnzipTest, StaleFolderListingsStillReplaceWhole) {
         {"gone since, committed", true, false, true, "new"},
         {"gone since, abandoned", true, false, false, nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DeleteFileA(path.c_str());
-        if (c.listed)
-            WriteFileText(path, "old");
-        FolderListings listings;
-        EXPECT_EQ(c.listed ? Presence::Yes : Presence::No, listings.Lookup(Target() + "\\LEVEL_01.QLX"));
-        if (c.thereNow)
-            WriteFileText(path, "old");
-        else
+    // Without a size the data goes to a temporary file; with one it is held in memory.
+    for (std::optional<uint64_t> size : {std::optional<uint64_t>(), std::optional<uint64_t>(3)})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (size ? ", held" : ""));
             DeleteFileA(path.c_str());
-        {
-            PendingFile file(path, &listings);
-            ASSERT_TRUE(file.IsOpen());
-            ASSERT_TRUE(file.Write("new", 3));
-            if (c.commit) {
-                EXPECT_TRUE(file.Commit());
+            if (c.listed)
+                WriteFileText(path, "old");
+            FolderListings listings;
+            EXPECT_EQ(c.listed ? Presence::Yes : Presence::No, listings.Lookup(Target() + "\\LEVEL_01.QLX"));
+            if (c.thereNow)
+                WriteFileText(path, "old");
+            else
+                DeleteFileA(path.c_str());
+            {
+                PendingFile file(path, &listings, size);
+                ASSERT_TRUE(file.IsOpen());
+                ASSERT_TRUE(file.Write("new", 3));
+                if (c.commit) {
+                    EXPECT_TRUE(file.Commit());
+                }
+            }
+            EXPECT_EQ(c.expected ? 1 : 0, CountFiles(Target()));
+            if (c.expected) {
+                EXPECT_EQ(c.expected, ReadFileText(path));
             }
         }
-        EXPECT_EQ(c.expected ? 1 : 0, CountFiles(Target()));
-        if (c.expected) {
-            EXPECT_EQ(c.expected, ReadFileText(path));
-        }
-    }
 }
 
 } // namespace
