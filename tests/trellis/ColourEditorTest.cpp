@@ -4,7 +4,6 @@
 #include "TrellisTestSupport.h"
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -36,13 +35,6 @@ std::string GoldenPath(const std::string& file) {
     return folder.substr(0, folder.find_last_of('\\') + 1) + "golden\\" + file;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // A sample script with its registrations and the runs expected on each line.
 struct Golden {
     std::string path;
@@ -51,11 +43,11 @@ struct Golden {
     std::vector<std::vector<KaloColourRun>> runs;
 
     explicit Golden(const std::string& name) : path(GoldenPath(name + ".script")) {
-        std::istringstream script(ReadFile(path));
+        std::istringstream script(ReadAll(path));
         for (std::string line; std::getline(script, line);)
             lines.push_back(line.substr(0, line.find('\r')));
         runs.resize(lines.size());
-        std::istringstream expected(ReadFile(GoldenPath(name + ".runs")));
+        std::istringstream expected(ReadAll(GoldenPath(name + ".runs")));
         for (std::string line; std::getline(expected, line);)
             Parse(line.substr(0, line.find('\r')));
         EXPECT_FALSE(lines.empty()) << path;
@@ -209,7 +201,7 @@ TEST_F(Colouring, GoldenSamplesAgreeInTheTokenizerTheWholePassLineByLineAndOnScr
         ASSERT_EQ(whole.Load(golden.path.c_str()), 1);
         ExpectLines(whole, golden, "loaded");
 
-        SetText(byLine, ReadFile(golden.path));
+        SetText(byLine, ReadAll(golden.path));
         for (long line = byLine.GetLineCount() - 1; line >= 0; --line)
             byLine.ColourLines(line, line);
         ExpectLines(byLine, golden, "line by line");
