@@ -1,5 +1,6 @@
 // Keyword completion: the trie and the lookups without windows, then the list and the tip on
 // the real editor through real key input.
+#include "RealInput.h"
 #include "TrellisTestSupport.h"
 
 #include <KaloMemoryTextModel.h>
@@ -269,38 +270,12 @@ protected:
         const long end = m_editor.GetTextLength();
         m_editor.SetSel(end, end);
     }
-    // Characters as Unicode packets, each pressed and released.
     void Type(const char* text) {
-        std::vector<INPUT> keys;
-        for (const char* c = text; *c; ++c) {
-            INPUT key{};
-            key.type = INPUT_KEYBOARD;
-            key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(*c));
-            key.ki.dwFlags = KEYEVENTF_UNICODE;
-            keys.push_back(key);
-            key.ki.dwFlags |= KEYEVENTF_KEYUP;
-            keys.push_back(key);
-        }
-        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        SendTextInput(text);
         Settle();
     }
-    // A key pressed and released, with Shift held around it when asked.
     void Key(WORD vk, bool shift = false) {
-        std::vector<INPUT> keys;
-        auto add = [&](WORD key, DWORD flags) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = key;
-            input.ki.dwFlags = flags;
-            keys.push_back(input);
-        };
-        if (shift)
-            add(VK_SHIFT, 0);
-        add(vk, 0);
-        add(vk, KEYEVENTF_KEYUP);
-        if (shift)
-            add(VK_SHIFT, KEYEVENTF_KEYUP);
-        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        SendKeyPress(vk, shift);
         Settle();
     }
     std::string Text() {
