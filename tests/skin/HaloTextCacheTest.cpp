@@ -2,6 +2,7 @@
 // over a coloured background, bounded and unbounded, clipped, with double-byte text; and a
 // kept text draws the same again.
 #include "HaloTextCache.h"
+#include "MemoryCanvas.h"
 #include "SkinHelpers.h"
 #include "SkinTestSupport.h"
 
@@ -15,52 +16,26 @@ namespace {
 const int kWidth = 160;
 const int kHeight = 48;
 
-// A bitmap compatible with the screen, as the skin's frame caches are, or a 32-bit DIB:
-// GDI+ draws text differently on the two.
-class TargetCanvas {
+// A bitmap like the screen's, as the skin's frame caches are, or a 32-bit DIB (a bitmap
+// compatible with a DC holding one): GDI+ draws text differently on the two. Two bands of
+// colour under the text.
+class TargetCanvas : public MemoryCanvas {
 public:
-    explicit TargetCanvas(bool dib) : dc_(CreateCompatibleDC(nullptr)) {
-        HDC screen = GetDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof info.bmiHeader, kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = dib ? CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)
-                      : CreateCompatibleBitmap(screen, kWidth, kHeight);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        Fill(RECT{0, 0, kWidth, 24}, RGB(48, 96, 160));
-        Fill(RECT{0, 24, kWidth, kHeight}, RGB(220, 200, 40));
+    explicit TargetCanvas(HDC like) : MemoryCanvas(like, kWidth, kHeight) {
+        const RECT top{0, 0, kWidth, 24}, bottom{0, 24, kWidth, kHeight};
+        FillRect(DC(), &top, GdiBrush(CreateSolidBrush(RGB(48, 96, 160))).get());
+        FillRect(DC(), &bottom, GdiBrush(CreateSolidBrush(RGB(220, 200, 40))).get());
     }
-    ~TargetCanvas() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    TargetCanvas(const TargetCanvas&) = delete;
-    TargetCanvas& operator=(const TargetCanvas&) = delete;
-
-    HDC Dc() const { return dc_; }
     std::vector<uint32_t> Words() const {
         PixelCanvas copy(kWidth, kHeight);
-        BitBlt(copy.Dc(), 0, 0, kWidth, kHeight, dc_, 0, 0, SRCCOPY);
+        BitBlt(copy.Dc(), 0, 0, kWidth, kHeight, DC(), 0, 0, SRCCOPY);
         return copy.Words();
     }
-
-private:
-    void Fill(const RECT& rect, COLORREF colour) const {
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc_, &rect, brush);
-        DeleteObject(brush);
-    }
-
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
 };
 
 void DrawDirectly(const TargetCanvas& canvas, const std::wstring& text, Gdiplus::GpFont* font,
                   Gdiplus::GpStringFormat* format, Gdiplus::RectF layout) {
-    GdipGraphics graphics = GraphicsOn(canvas.Dc());
+    GdipGraphics graphics = GraphicsOn(canvas.DC());
     GdipBrush halo = MakeSolidFill(0x5A000000), white = MakeSolidFill(0xFFFFFFFF);
     for (int dx : {-1, 1})
         for (int dy : {-1, 0, 1}) {
@@ -103,21 +78,27 @@ TEST_F(HaloTextCacheTest, KeptTextLooksAsTheStringDrawsItReplaces) {
         {L"clipped by the DC", resources.labelFont.get(), nullptr, {4, 16, 0, 0}, true},
     };
     HaloTextCache cache;
+    HDC screen = GetDC(nullptr);
+    PixelCanvas dibLike(1, 1);
     for (bool dib : {false, true})
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.text, c.text + wcslen(c.text)) +
                          (dib ? " on a DIB" : " on a device bitmap"));
             // Drawn three times: once the way the skin always drew it, then through the cache
             // when new (rendered and kept) and when kept.
-            TargetCanvas direct(dib), kept(dib), again(dib);
+            HDC like = dib ? dibLike.Dc() : screen;
+            TargetCanvas direct(like), kept(like), again(like);
+            DIBSECTION section{};
+            ASSERT_EQ(dib, GetObjectA(GetCurrentObject(direct.DC(), OBJ_BITMAP), sizeof section, &section) ==
+                               sizeof section);
             for (const TargetCanvas* canvas : {&direct, &kept, &again}) {
                 if (c.clipped)
-                    IntersectClipRect(canvas->Dc(), 0, 0, kWidth, 22);
+                    IntersectClipRect(canvas->DC(), 0, 0, kWidth, 22);
             }
             DrawDirectly(direct, c.text, c.font, c.format, c.layout);
             for (const TargetCanvas* canvas : {&kept, &again}) {
-                GdipGraphics graphics = GraphicsOn(canvas->Dc());
-                cache.Draw(canvas->Dc(), graphics.get(), c.text, c.font, c.format, c.layout);
+                GdipGraphics graphics = GraphicsOn(canvas->DC());
+                cache.Draw(canvas->DC(), graphics.get(), c.text, c.font, c.format, c.layout);
             }
             const std::vector<uint32_t> expected = direct.Words(), first = kept.Words(),
                                         second = again.Words();
@@ -130,6 +111,7 @@ TEST_F(HaloTextCacheTest, KeptTextLooksAsTheStringDrawsItReplaces) {
             EXPECT_GT(changed, 20); // the text was drawn at all
             EXPECT_EQ(first, second);
         }
+    ReleaseDC(nullptr, screen);
 }
 
 } // namespace

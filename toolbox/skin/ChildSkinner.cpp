@@ -1,5 +1,7 @@
 #include "ChildSkinner.h"
 
+#include "MemoryCanvas.h"
+
 #include "SkinEngine.h"
 #include "WindowProps.h"
 
@@ -12,26 +14,6 @@ constexpr DWORD kHoverTime = 5;
 
 struct Cell {
     int x, y, width, height;
-};
-
-// A window-sized bitmap in a memory DC compatible with the controls sheet, released on scope exit.
-class MemoryCanvas {
-public:
-    MemoryCanvas(HDC like, int w, int h)
-        : dc_(CreateCompatibleDC(like)), bitmap_(CreateCompatibleBitmap(like, w, h)),
-          oldBitmap_(SelectObject(dc_, bitmap_.get())) {}
-    ~MemoryCanvas() {
-        SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-    }
-    MemoryCanvas(const MemoryCanvas&) = delete;
-    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-    HDC DC() const { return dc_; }
-
-private:
-    HDC dc_;
-    GdiBitmap bitmap_;
-    HGDIOBJ oldBitmap_;
 };
 
 SIZE OuterSize(HWND window) {

@@ -1,5 +1,6 @@
 #include "HaloTextCache.h"
 
+#include "MemoryCanvas.h"
 #include "SkinHelpers.h"
 
 #include <algorithm>
@@ -49,6 +50,16 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
+void DrawString(HDC dc, const std::wstring& text, Gdiplus::GpFont* font, Gdiplus::GpStringFormat* format,
+                const Gdiplus::RectF& placed, uint32_t colour) {
+    GdipGraphics graphics = GraphicsOn(dc);
+    GdipBrush brush = MakeSolidFill(colour);
+    if (!graphics || !brush)
+        return;
+    Gdip().GdipDrawString(graphics.get(), text.c_str(), -1, font, &placed, format, brush.get());
+    Gdip().GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync);
+}
+
 // How much of each pixel `text` covers, 0 to 255, row by row, drawn in white through `colour`'s
 // alpha. GDI+ takes different paths for an opaque and a translucent brush, and the opaque one
 // depends on the kind of bitmap it draws on: with `like`, the text is drawn on a bitmap
@@ -59,29 +70,17 @@ std::vector<uint8_t> Coverage(HDC like, const std::wstring& text, Gdiplus::GpFon
     Scratch read(width, height);
     if (!read.Valid())
         return {};
-    HDC target = read.Dc();
-    HDC compatibleDc = like ? CreateCompatibleDC(like) : nullptr;
-    GdiBitmap compatible(like ? CreateCompatibleBitmap(like, width, height) : nullptr);
-    HGDIOBJ previous = compatibleDc && compatible ? SelectObject(compatibleDc, compatible.get()) : nullptr;
-    if (previous) {
-        target = compatibleDc;
+    if (like) {
+        MemoryCanvas target(like, width, height);
+        if (!target.Valid())
+            return {};
         const RECT all{0, 0, width, height};
-        FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FillRect(target.DC(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        DrawString(target.DC(), text, font, format, placed, colour);
+        BitBlt(read.Dc(), 0, 0, width, height, target.DC(), 0, 0, SRCCOPY);
+    } else {
+        DrawString(read.Dc(), text, font, format, placed, colour);
     }
-    {
-        GdipGraphics graphics = GraphicsOn(target);
-        GdipBrush brush = MakeSolidFill(colour);
-        if (graphics && brush) {
-            Gdip().GdipDrawString(graphics.get(), text.c_str(), -1, font, &placed, format, brush.get());
-            Gdip().GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync);
-        }
-    }
-    if (previous) {
-        BitBlt(read.Dc(), 0, 0, width, height, compatibleDc, 0, 0, SRCCOPY);
-        SelectObject(compatibleDc, previous);
-    }
-    if (compatibleDc)
-        DeleteDC(compatibleDc);
     GdiFlush();
     const unsigned alpha = colour >> 24;
     std::vector<uint8_t> coverage(static_cast<size_t>(width) * height);
