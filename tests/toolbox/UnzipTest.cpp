@@ -119,16 +119,20 @@ TEST_F(UnzipTest, MissingFolderStopsWithZeroAndKeepsEarlierEntries) {
     EXPECT_FALSE(FileExists(Target() + "\\third.txt"));
 }
 
+// Both ways of replacing: a small entry held in memory, a large one through a temporary file.
 TEST_F(UnzipTest, ReadOnlyFileIsReplacedAndLeftNormal) {
     CreateDirectoryA(Target().c_str(), nullptr);
     std::string file = Target() + "\\locked.txt";
-    WriteFileText(file, "old");
-    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
-    ZipWriter zip;
-    zip.AddFile("locked.txt", "new");
-    EXPECT_EQ(1, Run(Archive(zip)));
-    EXPECT_EQ("new", ReadFileText(file));
-    EXPECT_EQ(0u, GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
+    for (const std::string& data : {std::string("new"), std::string(2 * 1024 * 1024, 'n')}) {
+        SCOPED_TRACE(data.size());
+        WriteFileText(file, "old");
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+        ZipWriter zip;
+        zip.AddFile("locked.txt", data);
+        EXPECT_EQ(1, Run(Archive(zip)));
+        EXPECT_EQ(data, ReadFileText(file));
+        EXPECT_EQ(0u, GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY);
+    }
 }
 
 TEST_F(UnzipTest, GbkNameWithBackslashTrailByteIsOneFile) {

@@ -87,6 +87,17 @@ HANDLE OpenOver(const Text& path, bool& created) {
     return file;
 }
 
+// A read-only destination is replaced too: an attempt refused for that is made once more
+// after the destination was made writable.
+template <typename Attempt> bool EvenIfReadOnly(const Text& destination, Attempt attempt) {
+    if (attempt())
+        return true;
+    if (GetLastError() != ERROR_ACCESS_DENIED)
+        return false;
+    SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return attempt();
+}
+
 HANDLE CreateForWriting(const Text& path, DWORD disposition) {
     // DELETE access lets Commit rename the file through this handle.
     return CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, disposition,
@@ -180,13 +191,11 @@ bool PendingFile::Commit() {
 // gone since it was listed is created, and removed again if the write fails.
 bool PendingFile::WriteOver() {
     bool created = false;
-    FileHandle file(OpenOver(destination_, created));
-    if (!file.Valid() && GetLastError() == ERROR_ACCESS_DENIED) {
-        // A read-only destination is replaced too.
-        SetFileAttributesA(destination_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        file.Reset(OpenOver(destination_, created));
-    }
-    if (!file.Valid())
+    FileHandle file;
+    if (!EvenIfReadOnly(destination_, [&] {
+            file.Reset(OpenOver(destination_, created));
+            return file.Valid();
+        }))
         return false;
     const LONGLONG size = static_cast<LONGLONG>(data_.size());
     LARGE_INTEGER old;
@@ -211,13 +220,7 @@ bool PendingFile::PutInPlace() {
     if (temporary_.empty())
         return true;
     std::vector<char> request = RenameRequest(destination_);
-    bool moved = RenameOpenFile(file_.Get(), request);
-    if (!moved && GetLastError() == ERROR_ACCESS_DENIED) {
-        // A read-only destination is replaced too.
-        SetFileAttributesA(destination_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        moved = RenameOpenFile(file_.Get(), request);
-    }
-    return moved;
+    return EvenIfReadOnly(destination_, [&] { return RenameOpenFile(file_.Get(), request); });
 }
 
 } // namespace toolbox
